@@ -58,7 +58,36 @@ public:
     // Back to the photo layer alone, with default attributes, current.
     void removeHairLayer();
 
+    // Fills the photo layer's image with the background colour, keeping its size.
+    void clearPhotoImage();
+
+    // Copies of the layers' images kept as the base of Undo and of recolouring.
+    const QImage& photoSnapshot() const { return m_photoSnapshot; }
+    void setPhotoSnapshot(const QImage& image) { m_photoSnapshot = image; }
+    const QImage& hairSnapshot() const { return m_hairSnapshot; }
+    void setHairSnapshot(const QImage& image) { m_hairSnapshot = image; }
+    // Snapshot of the given layer's image := a copy of that image.
+    void takeSnapshot(int index);
+
+    // Hair ratios: the hair layer's shown size divided by the hairstyle
+    // image's own size, carried from one hairstyle to the next. Both 0 until
+    // set; a ratio of 0 gives a shown size of 0 (the image's own size).
+    double hairWidthRatio() const { return m_hairWidthRatio; }
+    double hairHeightRatio() const { return m_hairHeightRatio; }
+    void setHairRatios(double widthRatio, double heightRatio);
+    // Pixel size of the hairstyle image last loaded (0 x 0 before any).
+    QSize hairstyleImageSize() const { return m_hairstyleImageSize; }
+    void setHairstyleImageSize(const QSize& size) { m_hairstyleImageSize = size; }
+    // Shown size for a hairstyle image of the given size at the current
+    // ratios, each side rounded to the nearest whole number, halves to even.
+    QSize shownSizeForHairstyle(const QSize& imageSize) const;
+    // Ratios := hair layer's shown size / hairstyle image size. Does nothing
+    // without a hair layer; a side whose hairstyle image size is 0 keeps its ratio.
+    void recomputeHairRatios();
+
     // Tell the views that layers changed (image, attributes, count, current).
+    // Structural changes (add/remove hair layer, current layer, background)
+    // emit it themselves; edits made through layer() need this call.
     void notifyChanged();
 
 signals:
@@ -68,6 +97,11 @@ private:
     std::vector<Layer> m_layers;
     int m_current = kPhotoLayer;
     QColor m_background;
+    QImage m_photoSnapshot;
+    QImage m_hairSnapshot;
+    double m_hairWidthRatio = 0.0;
+    double m_hairHeightRatio = 0.0;
+    QSize m_hairstyleImageSize{0, 0};
 };
 
 } // namespace morvane
