@@ -22,6 +22,7 @@ ImageFormat formatOfContent(const QByteArray& head);
 
 // Full verification: the file's content is of the format registered for its
 // extension (a JPEG named photo.jpg, not a PNG renamed to photo.jpg). Never throws.
+// Its header must parse and declare a size inside ImageLimits.h.
 bool verifyFormat(const QString& path);
 
 struct ReadOptions {
@@ -43,6 +44,8 @@ struct WriteOptions {
 // Writes by the extension's format through a temporary file renamed into
 // place. Throws Error naming the file.
 void writeImage(const QString& path, const QImage& image, const WriteOptions& options = {});
-QByteArray encodeImage(const QImage& image, ImageFormat format, const WriteOptions& options = {});
+// GIF has no writer and is refused. `name` only goes into the error text.
+QByteArray encodeImage(const QImage& image, ImageFormat format, const WriteOptions& options = {},
+                       const QString& name = {});
 
 } // namespace morvane::imaging

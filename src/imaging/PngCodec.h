@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace morvane::imaging {
@@ -16,7 +17,13 @@ struct PngOptions {
 // Throws Error naming `name` when the data is not a sound PNG.
 QImage decodePng(const QByteArray& data, const QString& name);
 
+// The size the header declares, without decoding the pixels; throws Error
+// naming `name` when the header is not sound. No size limit is applied.
+QSize pngSize(const QByteArray& data, const QString& name);
+
 // Encodes as 8-bit RGBA (or RGB when the image has no alpha channel).
-QByteArray encodePng(const QImage& image, const PngOptions& options = {});
+// `name` only goes into the error text.
+QByteArray encodePng(const QImage& image, const PngOptions& options = {},
+                     const QString& name = {});
 
 } // namespace morvane::imaging
