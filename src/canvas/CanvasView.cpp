@@ -113,9 +113,17 @@ QPointF CanvasView::photoToView(const QPointF& photoPoint) const
 
 QRectF CanvasView::layerViewRect(int index) const
 {
+    return QRectF(layerScreenRect(index));
+}
+
+QRect CanvasView::layerScreenRect(int index) const
+{
+    // Whole screen pixels, as the layer is drawn: the top-left corner
+    // rounded, the size that of the scaled image.
     const Layer& layer = m_composition.layer(index);
     const QPointF topLeft = photoToView(QPointF(layer.position));
-    return QRectF(topLeft, QSizeF(scaledSize(layer.shownSize(), d->zoom)));
+    return QRect(QPoint(int(std::lround(topLeft.x())), int(std::lround(topLeft.y()))),
+                 scaledSize(layer.shownSize(), d->zoom));
 }
 
 QSize CanvasView::sizeHint() const
@@ -152,6 +160,8 @@ void CanvasView::paintView(QPainter& painter, const QRect& area)
     painter.save();
     painter.translate(area.topLeft());
     const int count = std::min(m_composition.layerCount(), 2);
+    for (int i = count; i < 2; ++i)
+        d->caches[size_t(i)] = LayerCache(); // a removed layer's pixels go at once
     for (int i = 0; i < count; ++i) {
         if (m_composition.layer(i).visible)
             paintLayer(painter, i);
@@ -196,8 +206,7 @@ void CanvasView::paintLayer(QPainter& painter, int index)
                               .convertToFormat(format);
     }
 
-    const QPointF topLeft = photoToView(QPointF(layer.position));
-    const QPoint at(int(std::lround(topLeft.x())), int(std::lround(topLeft.y())));
+    const QPoint at = layerScreenRect(index).topLeft();
     if (cache.direct) {
         // Magnified far beyond the cache limit: the raster engine scales only
         // the part inside the clip, without smoothing.
@@ -212,7 +221,7 @@ void CanvasView::paintLayer(QPainter& painter, int index)
 
 void CanvasView::paintFrame(QPainter& painter, int index)
 {
-    const QRectF r = layerViewRect(index);
+    const QRectF r = layerScreenRect(index);
     const QRectF outline = r.adjusted(0.5, 0.5, -0.5, -0.5);
 
     painter.save();

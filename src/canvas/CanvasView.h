@@ -45,6 +45,8 @@ public:
     QPointF photoToView(const QPointF& photoPoint) const;
     // A layer's shown rectangle in widget coordinates.
     QRectF layerViewRect(int index) const;
+    // The same in whole screen pixels, exactly where the layer is drawn.
+    QRect layerScreenRect(int index) const;
 
     // Side of the square resize grips drawn on a framed layer, in screen pixels.
     static constexpr int kGripSize = 7;

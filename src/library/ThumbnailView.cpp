@@ -228,12 +228,15 @@ void ThumbnailView::rescale(int index)
         entry.scaled = QImage();
         return;
     }
-    const QSize area = imageArea(QRect(QPoint(0, 0), d->cell)).size();
+    // Scaled for the screen's pixel density, drawn at the cell's logical size.
+    const qreal dpr = std::max<qreal>(1.0, devicePixelRatioF());
+    const QSize area = imageArea(QRect(QPoint(0, 0), d->cell)).size() * dpr;
     const QSize fitted = entry.item.image.size().scaled(area, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
     const QImage::Format format = entry.item.image.hasAlphaChannel()
         ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
     entry.scaled = entry.item.image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                        .convertToFormat(format);
+    entry.scaled.setDevicePixelRatio(dpr);
 }
 
 void ThumbnailView::rescaleAll()
@@ -553,7 +556,7 @@ void ThumbnailView::resizeEvent(QResizeEvent* event)
 void ThumbnailView::changeEvent(QEvent* event)
 {
     QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::ScreenChangeInternal) {
         rescaleAll();
         relayout();
     }
@@ -612,7 +615,7 @@ void ThumbnailView::paintEvent(QPaintEvent* event)
                 painter.drawText(imageRect, Qt::AlignCenter, QStringLiteral("?"));
                 painter.setFont(font());
             } else {
-                imageRect = QRect(QPoint(0, 0), entry.scaled.size());
+                imageRect = QRect(QPoint(0, 0), entry.scaled.deviceIndependentSize().toSize());
                 imageRect.moveCenter(area.center());
                 painter.drawImage(imageRect.topLeft(), entry.scaled);
             }
