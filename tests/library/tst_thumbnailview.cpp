@@ -52,6 +52,7 @@ private slots:
     void keysInSingleModePick();
     void noneModeIgnoresMouseAndKeys();
     void multipleModeModifiers();
+    void dragRectangleSelectsOnRelease();
     void moveItemCarriesSelection();
     void scrollBarAppearsWhenCellsDoNotFit();
     void nullImageAndTinySizesDoNotBreak();
@@ -182,6 +183,42 @@ void TestThumbnailView::multipleModeModifiers()
     f.view.setSelected(8);
     QCOMPARE(f.view.selectedIndexes(), (QList<int>{0, 8}));
     QCOMPARE(picked.count(), 7);
+}
+
+void TestThumbnailView::dragRectangleSelectsOnRelease()
+{
+    Fixture f(9, Selection::Multiple);
+    QSignalSpy picked(&f.view, &ThumbnailView::itemPicked);
+    f.view.setSelected(8);
+    QWidget* vp = f.view.viewport();
+    // From the gap left of cell 0 to the middle of cell 4: cells 0, 1, 3, 4.
+    const QPoint from = f.view.cellRect(0).topLeft() - QPoint(3, 3);
+    const QPoint to = f.view.cellRect(4).center();
+    QTest::mousePress(vp, Qt::LeftButton, {}, from);
+    QTest::mouseMove(vp, from + QPoint(20, 20));
+    QTest::mouseMove(vp, to);
+    QCOMPARE(f.view.selectedIndexes(), QList<int>{8}); // nothing until release
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+    QCOMPARE(f.view.selectedIndexes(), (QList<int>{0, 1, 3, 4}));
+    QCOMPARE(picked.count(), 0);
+
+    // With Ctrl the rectangle adds to the selection.
+    const QPoint from2 = f.view.cellRect(8).bottomRight() + QPoint(2, 2);
+    const QPoint to2 = f.view.cellRect(8).center();
+    QTest::mousePress(vp, Qt::LeftButton, Qt::ControlModifier, from2);
+    QTest::mouseMove(vp, from2 - QPoint(20, 20));
+    QTest::mouseMove(vp, to2);
+    QTest::mouseRelease(vp, Qt::LeftButton, Qt::ControlModifier, to2);
+    QCOMPARE(f.view.selectedIndexes(), (QList<int>{0, 1, 3, 4, 8}));
+
+    // A Single view has no rectangle: a drag off a cell selects nothing.
+    f.view.setSelectionMode(Selection::Single);
+    f.view.clearSelection();
+    QTest::mousePress(vp, Qt::LeftButton, {}, from);
+    QTest::mouseMove(vp, to);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+    QVERIFY(f.view.selectedIndexes().isEmpty());
+    QCOMPARE(picked.count(), 0);
 }
 
 void TestThumbnailView::moveItemCarriesSelection()
