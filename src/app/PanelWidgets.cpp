@@ -1,0 +1,64 @@
+#include "app/PanelWidgets.h"
+
+#include "app/Icons.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace morvane {
+
+QFrame* makeBar(const QString& objectName, int height, QWidget* parent)
+{
+    auto* bar = new QFrame(parent);
+    bar->setObjectName(objectName);
+    bar->setFixedHeight(height);
+    bar->setFrameShape(QFrame::Panel);
+    bar->setFrameShadow(QFrame::Sunken);
+    bar->setAutoFillBackground(true);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, kPanelColour);
+    bar->setPalette(palette);
+    return bar;
+}
+
+QToolButton* makePictureButton(const QString& objectName, const QString& iconName,
+                               const QString& hint, QSize size, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(objectName);
+    if (!iconName.isEmpty()) {
+        button->setIcon(programIcon(iconName));
+        button->setIconSize(size - QSize(6, 6));
+    }
+    button->setToolTip(hint);
+    button->setFixedSize(size);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+StepSpinBox::StepSpinBox(const QString& objectName, int minimum, int maximum, int value,
+                         QWidget* parent)
+    : QSpinBox(parent)
+{
+    setObjectName(objectName);
+    setRange(minimum, maximum);
+    setSingleStep(1);
+    setValue(value);
+    lineEdit()->setReadOnly(true);
+    setAlignment(Qt::AlignRight);
+}
+
+int spinValueFor(const QSpinBox& spin, double value)
+{
+    if (std::isnan(value))
+        return spin.minimum();
+    const double held = std::clamp(value, double(spin.minimum()), double(spin.maximum()));
+    return int(std::lround(held));
+}
+
+} // namespace morvane

@@ -1,0 +1,66 @@
+#include "previews/PreviewPage.h"
+
+#include "app/PanelWidgets.h"
+#include "library/ThumbnailView.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace morvane {
+
+PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    QFrame* bar = makeBar(QStringLiteral("Panel2"), 60, this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(6, 3, 4, 3);
+    row->setSpacing(4);
+    auto* labels = new QVBoxLayout;
+    m_group = new QLabel(bar);
+    m_group->setObjectName(QStringLiteral("DRLabel11"));
+    m_type = new QLabel(bar);
+    m_type->setObjectName(QStringLiteral("DRLabel9"));
+    QFont bold = m_group->font();
+    bold.setBold(true);
+    m_group->setFont(bold);
+    m_type->setFont(bold);
+    labels->addWidget(m_group);
+    labels->addWidget(m_type);
+    row->addLayout(labels, 1);
+    QToolButton* print = makePictureButton(QStringLiteral("BT_PRINT"), QStringLiteral("print"),
+                                           QStringLiteral("Print Preview"), QSize(76, 30), bar);
+    print->setText(QStringLiteral("Print"));
+    print->setIconSize(QSize(22, 22));
+    print->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    print->setAutoRaise(false);
+    row->addWidget(print);
+    auto* spin = new StepSpinBox(QStringLiteral("JvSpinEdit4"), 60, 500, 185, bar);
+    spin->setToolTip(QStringLiteral("Thumbnails Size when Maximized"));
+    spin->hide();
+    row->addWidget(spin);
+    row->addWidget(makePictureButton(QStringLiteral("BTMAX4"), QStringLiteral("maximize"),
+                                     QStringLiteral("Maximize"), QSize(26, 26), bar),
+                   0, Qt::AlignTop);
+    layout->addWidget(bar);
+
+    m_view = new ThumbnailView(this);
+    m_view->setObjectName(QStringLiteral("ImageEnMView4"));
+    m_view->setImageFrame(false);
+    m_view->setSelectionMode(ThumbnailView::Selection::None);
+    layout->addWidget(m_view, 1);
+}
+
+void PreviewPage::refresh()
+{
+    // The preview runs fill the list from the preview folder; until they
+    // are in place the list stays empty.
+    m_view->clear();
+}
+
+} // namespace morvane
