@@ -25,6 +25,7 @@ AboutBox::AboutBox(const SettingsFile& settings, QWidget* parent) : QDialog(pare
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 12);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     auto* top = new QHBoxLayout;
     auto* picture = new QLabel(this);
     picture->setPixmap(renderPicture(QStringLiteral(":/hairtypes/BTLC.svg"), QSize(64, 64)));

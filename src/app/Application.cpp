@@ -43,7 +43,6 @@ int runApplication(int argc, char* argv[])
     // register before the windows exist.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
 
     QtDialogs dialogs;
     const ContentPaths paths(ContentPaths::executableRoot());

@@ -16,6 +16,12 @@ namespace morvane {
 inline const QColor kPanelColour(0xAD, 0xD8, 0xE6); // bars, dialogs
 inline const QColor kPageBlue(0x42, 0x96, 0xE7);
 
+// Picture buttons in radio groups: white face, light coral while down.
+inline constexpr const char* kPictureButtonStyle =
+    "QToolButton { background: white; border: 1px solid #A6CAF0; border-radius: 2px; }"
+    "QToolButton:hover { background: #C0C0C0; }"
+    "QToolButton:checked, QToolButton:pressed { background: #F08080; border-color: #808080; }";
+
 // A top bar of the given height in the panel colour, with a lowered bevel.
 QFrame* makeBar(const QString& objectName, int height, QWidget* parent);
 

@@ -31,9 +31,10 @@ StylesPage::StylesPage(QWidget* parent) : QWidget(parent)
     layout->setSpacing(0);
 
     QFrame* bar = makeBar(QStringLiteral("Panel3"), 77, this);
+    bar->setStyleSheet(QLatin1String(kPictureButtonStyle));
     auto* rows = new QVBoxLayout(bar);
-    rows->setContentsMargins(4, 2, 4, 3);
-    rows->setSpacing(2);
+    rows->setContentsMargins(4, 1, 4, 1);
+    rows->setSpacing(1);
 
     auto* top = new QHBoxLayout;
     m_label = new QLabel(bar);

@@ -112,6 +112,7 @@ void PreferencesDialog::buildControls()
         button->setToolTip(groups.at(i));
         button->setCheckable(true);
         button->setFixedSize(30, 28);
+        button->setStyleSheet(QLatin1String(kPictureButtonStyle));
         m_groups->addButton(button, i);
         m_groupButtons.append(button);
         groupsRow->addWidget(button);
@@ -138,6 +139,7 @@ void PreferencesDialog::buildControls()
         button->setCheckable(true);
         button->setAutoRaise(true);
         button->setFixedSize(40, 40);
+        button->setStyleSheet(QLatin1String(kPictureButtonStyle));
         m_types->addButton(button, i);
         m_typeButtons.append(button);
         typesRow->addWidget(button);
