@@ -171,14 +171,14 @@ void MainActions::buildMenus(QMainWindow* window)
     QMenuBar* bar = window->menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     bar->setStyleSheet(QLatin1String(kMenuStyle));
-    for (const Menu& spec : kMenus) {
-        QMenu* menu = bar->addMenu(QString::fromUtf8(spec.caption));
-        menu->setObjectName(QLatin1String(spec.name));
-        menu->menuAction()->setObjectName(QLatin1String(spec.name));
+    for (const Menu& menuEntry : kMenus) {
+        QMenu* menu = bar->addMenu(QString::fromUtf8(menuEntry.caption));
+        menu->setObjectName(QLatin1String(menuEntry.name));
+        menu->menuAction()->setObjectName(QLatin1String(menuEntry.name));
         m_menus.insert(menu->objectName(), menu);
-        if (spec.needsComposition)
+        if (menuEntry.needsComposition)
             m_photoActions.append(menu->menuAction());
-        for (const MenuItem& item : spec.items) {
+        for (const MenuItem& item : menuEntry.items) {
             QAction* action = item.caption ? menu->addAction(QString::fromUtf8(item.caption))
                                            : menu->addSeparator();
             action->setObjectName(QLatin1String(item.name));

@@ -62,12 +62,12 @@ ColorsPage::ColorsPage(QWidget* parent) : QWidget(parent)
         {"BitBtn2", "hideselection", "Hide Selection", 257},
         {"BitBtn1", "undo", "Undo", 281},
     };
-    for (const TopButton& spec : topButtons) {
-        QToolButton* button = makePictureButton(QLatin1String(spec.name), QLatin1String(spec.icon),
-                                                QLatin1String(spec.hint), QSize(23, 23), this);
-        button->move(spec.left, 5);
+    for (const TopButton& top : topButtons) {
+        QToolButton* button = makePictureButton(QLatin1String(top.name), QLatin1String(top.icon),
+                                                QLatin1String(top.hint), QSize(23, 23), this);
+        button->move(top.left, 5);
         button->setAutoRaise(false);
-        if (spec.left == 209) {
+        if (top.left == 209) {
             button->setCheckable(true);
             button->setChecked(true); // down at design
         }
