@@ -47,6 +47,7 @@ class TestThumbnailView : public QObject {
     Q_OBJECT
 private slots:
     void hitTestOfGrid();
+    void selectedCellsShownByColour();
     void userClickPicksProgramSelectionDoesNot();
     void keysInSingleModePick_data();
     void keysInSingleModePick();
@@ -81,6 +82,47 @@ void TestThumbnailView::hitTestOfGrid()
     QCOMPARE(v.indexAt(v.cellRect(0).bottomLeft() + QPoint(0, 1)), -1);
     QCOMPARE(v.indexAt(v.cellRect(6).center() + QPoint(v.cellRect(1).left() - v.cellRect(0).left(), 0)), -1);
     QCOMPARE(v.indexAt(QPoint(0, 0)), -1);
+}
+
+namespace {
+bool hasColour(const QImage& shot, const QRect& area, const QColor& colour)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (shot.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
+} // namespace
+
+void TestThumbnailView::selectedCellsShownByColour()
+{
+    Fixture f(4, Selection::Multiple);
+    f.view.setSelected(1);
+    const QImage shot = f.view.grab().toImage(); // the viewport sits at 0, 0
+    const QColor silver(0xC0, 0xC0, 0xC0), lightBlue(0xAD, 0xD8, 0xE6);
+    const QRect normal = f.view.cellRect(0), selected = f.view.cellRect(1);
+    QCOMPARE(shot.pixelColor(normal.topLeft() + QPoint(1, 1)), silver);
+    QCOMPARE(shot.pixelColor(selected.topLeft() + QPoint(1, 1)), lightBlue);
+    // Captions at the foot: black on silver, red on light blue.
+    const QRect foot(0, normal.height() - 20, normal.width(), 20);
+    QVERIFY(hasColour(shot, foot.translated(normal.topLeft()), Qt::black));
+    QVERIFY(!hasColour(shot, foot.translated(normal.topLeft()), Qt::red));
+    QVERIFY(hasColour(shot, foot.translated(selected.topLeft()), Qt::red));
+    QCOMPARE(shot.pixelColor(selected.bottomLeft() + QPoint(1, -1)), lightBlue);
+    // No frame around a selected cell: its outermost pixels keep the colour.
+    QCOMPARE(shot.pixelColor(selected.topLeft()), lightBlue);
+    // The background: the gradient from light blue at the top to #4296E7.
+    const QColor top = shot.pixelColor(1, 0);
+    const QColor bottom = shot.pixelColor(1, shot.height() - 1);
+    QVERIFY(qAbs(top.red() - 0xAD) <= 2 && qAbs(top.green() - 0xD8) <= 2);
+    QVERIFY(qAbs(bottom.red() - 0x42) <= 3 && qAbs(bottom.green() - 0x96) <= 3);
+
+    f.view.setCellBackground(Qt::yellow);
+    f.view.setSelectedTextBackground(Qt::green);
+    const QImage recoloured = f.view.grab().toImage();
+    QCOMPARE(recoloured.pixelColor(normal.topLeft() + QPoint(1, 1)), QColor(Qt::yellow));
+    QCOMPARE(recoloured.pixelColor(selected.topLeft() + QPoint(1, 1)), QColor(Qt::green));
 }
 
 void TestThumbnailView::userClickPicksProgramSelectionDoesNot()
