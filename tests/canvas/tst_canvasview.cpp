@@ -38,6 +38,7 @@ private slots:
     void fitToViewUsesTheLimitingSide();
     void paintsLayersAtPositionShownSizeAndZoom();
     void repaintFollowsImageEditsAndHiddenLayers();
+    void hugeZoomPaintsWithoutHugeCache();
 };
 
 void TestCanvasView::conversionsFollowZoomAndOrigin_data()
@@ -185,6 +186,26 @@ void TestCanvasView::repaintFollowsImageEditsAndHiddenLayers()
     }
     composition.removeHairLayer();
     QCOMPARE(render(canvas).pixelColor(10, 10), QColor(Qt::red));
+}
+
+void TestCanvasView::hugeZoomPaintsWithoutHugeCache()
+{
+    // At 5000 % a cached 80000 x 60000 photo would need 19 GB.
+    Composition composition;
+    QImage photo = solid(QSize(1600, 1200), Qt::red, QImage::Format_RGB32);
+    photo.setPixelColor(800, 600, Qt::green);
+    composition.photo().image = photo;
+    composition.photo().frame = false;
+    CanvasView canvas(composition);
+    canvas.resize(200, 200);
+    canvas.setZoom(5000);
+    canvas.setViewOrigin(QPointF(799, 599));
+    const QImage shot = render(canvas);
+    // Photo pixel 799, 599 fills 0..49; 800, 600 fills 50..99.
+    QCOMPARE(shot.pixelColor(25, 25), QColor(Qt::red));
+    QCOMPARE(shot.pixelColor(51, 51), QColor(Qt::green));
+    QCOMPARE(shot.pixelColor(98, 98), QColor(Qt::green));
+    QCOMPARE(shot.pixelColor(101, 101), QColor(Qt::red));
 }
 
 QTEST_MAIN(TestCanvasView)
