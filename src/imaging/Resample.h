@@ -102,7 +102,7 @@ struct VerticalJob {
 void horizontalPassPortable(const HorizontalJob& job);
 void verticalPassPortable(const VerticalJob& job);
 // AVX2 versions; the caller checks avx2Available(). The horizontal one needs
-// weights->inSize >= weights->taps and taps a multiple of 8.
+// weights->inSize >= weights->taps and taps a multiple of 4.
 void horizontalPassAvx2(const HorizontalJob& job);
 void verticalPassAvx2(const VerticalJob& job);
 

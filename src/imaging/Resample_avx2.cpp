@@ -15,62 +15,67 @@ namespace {
 
 constexpr int kRound = 1 << (AxisWeights::kBits - 1);
 
-// Rounds, shifts and clamps four 32-bit sums (b, g, r, a) into one pixel.
-inline std::uint32_t packPixel(__m128i sums, PixelMode mode)
-{
-    __m128i v = _mm_srai_epi32(_mm_add_epi32(sums, _mm_set1_epi32(kRound)), AxisWeights::kBits);
-    v = _mm_packs_epi32(v, v);
-    v = _mm_packus_epi16(v, v);
-    if (mode == PixelMode::Opaque) {
-        v = _mm_or_si128(v, _mm_set1_epi32(static_cast<int>(0xFF000000u)));
-    } else {
-        const __m128i alpha = _mm_shuffle_epi8(v, _mm_set1_epi32(0x03030303));
-        v = _mm_min_epu8(v, alpha);
-    }
-    return static_cast<std::uint32_t>(_mm_cvtsi128_si32(v));
-}
-
-// R rows at once: the weight vectors are built once per group of 8 taps and
-// used for every row.
+// R rows at once, two output pixels at once: the low 128-bit lane works on
+// output x, the high lane on output x + 1, four taps per step. The weight
+// vectors are built once per step and used for every row.
 template <int R>
 void horizontalRows(const std::uint8_t* const* in, std::uint8_t* const* out, const AxisWeights& aw, PixelMode mode)
 {
-    // Pixels p0..p3 in each 128-bit lane. A: channels of (p0, p1) as 16-bit
-    // pairs, B: those of (p2, p3); madd then sums each pair with its weights.
+    // Pixels p0..p3 in each lane. A: channels of (p0, p1) as 16-bit pairs,
+    // B: those of (p2, p3); madd then sums each pair with its two weights.
     const __m256i pixelsA = _mm256_setr_epi8(0, -1, 4, -1, 1, -1, 5, -1, 2, -1, 6, -1, 3, -1, 7, -1, //
                                              0, -1, 4, -1, 1, -1, 5, -1, 2, -1, 6, -1, 3, -1, 7, -1);
     const __m256i pixelsB = _mm256_setr_epi8(8, -1, 12, -1, 9, -1, 13, -1, 10, -1, 14, -1, 11, -1, 15, -1, //
                                              8, -1, 12, -1, 9, -1, 13, -1, 10, -1, 14, -1, 11, -1, 15, -1);
-    // Weights w0..w7 in both lanes. Lane 0 needs (w0, w1) and (w2, w3),
-    // lane 1 (w4, w5) and (w6, w7), each pair repeated for the four channels.
+    // Weights w0..w3 of its output in each lane: (w0, w1) and (w2, w3), each
+    // pair repeated for the four channels.
     const __m256i weightsA = _mm256_setr_epi8(0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, //
-                                              8, 9, 10, 11, 8, 9, 10, 11, 8, 9, 10, 11, 8, 9, 10, 11);
+                                              0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3);
     const __m256i weightsB = _mm256_setr_epi8(4, 5, 6, 7, 4, 5, 6, 7, 4, 5, 6, 7, 4, 5, 6, 7, //
-                                              12, 13, 14, 15, 12, 13, 14, 15, 12, 13, 14, 15, 12, 13, 14, 15);
+                                              4, 5, 6, 7, 4, 5, 6, 7, 4, 5, 6, 7, 4, 5, 6, 7);
+    const __m256i round = _mm256_set1_epi32(kRound);
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    const __m128i alphaBytes = _mm_setr_epi8(3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15);
     const int taps = aw.taps;
-    for (int x = 0; x < aw.outSize; ++x) {
-        const std::int16_t* w = aw.weights.data() + static_cast<std::size_t>(x) * taps;
-        const qsizetype offset = static_cast<qsizetype>(aw.start[x]) * 4;
+    for (int x = 0; x < aw.outSize; x += 2) {
+        // An odd last output is paired with itself and stored once.
+        const int x1 = std::min(x + 1, aw.outSize - 1);
+        const std::int16_t* w0 = aw.weights.data() + static_cast<std::size_t>(x) * taps;
+        const std::int16_t* w1 = aw.weights.data() + static_cast<std::size_t>(x1) * taps;
+        const qsizetype offset0 = static_cast<qsizetype>(aw.start[x]) * 4;
+        const qsizetype offset1 = static_cast<qsizetype>(aw.start[x1]) * 4;
         __m256i acc[R];
         for (int r = 0; r < R; ++r)
             acc[r] = _mm256_setzero_si256();
-        for (int k = 0; k < taps; k += 8) {
-            const __m256i wb =
-                _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(w + k)));
+        for (int k = 0; k < taps; k += 4) {
+            const __m256i wb = _mm256_inserti128_si256(
+                _mm256_castsi128_si256(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(w0 + k))),
+                _mm_loadl_epi64(reinterpret_cast<const __m128i*>(w1 + k)), 1);
             const __m256i wa = _mm256_shuffle_epi8(wb, weightsA);
             const __m256i wc = _mm256_shuffle_epi8(wb, weightsB);
             for (int r = 0; r < R; ++r) {
-                const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in[r] + offset + 4 * k));
+                const __m256i p = _mm256_inserti128_si256(
+                    _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in[r] + offset0 + 4 * k))),
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(in[r] + offset1 + 4 * k)), 1);
                 const __m256i sa = _mm256_madd_epi16(_mm256_shuffle_epi8(p, pixelsA), wa);
                 const __m256i sc = _mm256_madd_epi16(_mm256_shuffle_epi8(p, pixelsB), wc);
                 acc[r] = _mm256_add_epi32(acc[r], _mm256_add_epi32(sa, sc));
             }
         }
         for (int r = 0; r < R; ++r) {
-            const __m128i sums =
-                _mm_add_epi32(_mm256_castsi256_si128(acc[r]), _mm256_extracti128_si256(acc[r], 1));
-            const std::uint32_t pixel = packPixel(sums, mode);
-            std::memcpy(out[r] + 4 * x, &pixel, 4);
+            __m256i v = _mm256_srai_epi32(_mm256_add_epi32(acc[r], round), AxisWeights::kBits);
+            v = _mm256_packs_epi32(v, v);
+            v = _mm256_packus_epi16(v, v);
+            // Pixel x is in bytes 0..3 of the low lane, pixel x + 1 in those of the high lane.
+            __m128i two = _mm_unpacklo_epi32(_mm256_castsi256_si128(v), _mm256_extracti128_si256(v, 1));
+            if (mode == PixelMode::Opaque)
+                two = _mm_or_si128(two, opaque);
+            else
+                two = _mm_min_epu8(two, _mm_shuffle_epi8(two, alphaBytes));
+            if (x1 > x)
+                _mm_storel_epi64(reinterpret_cast<__m128i*>(out[r] + 4 * x), two);
+            else
+                std::memcpy(out[r] + 4 * x, &two, 4);
         }
     }
 }
