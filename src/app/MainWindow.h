@@ -44,6 +44,8 @@ public:
         int smudgeDirection = 1;
         bool folderDialogConfirmed = false;
         bool galleryMode = false;
+        // The thumbnail panel fills the window and the canvas is hidden.
+        bool panelMaximized = false;
     };
 
     // Builds the window and runs its start-up sequence; a failure in it is
