@@ -9,6 +9,7 @@
 #include "app/TitleTexts.h"
 #include "app/WaitCursor.h"
 #include "canvas/CanvasView.h"
+#include "canvas/TryOn.h"
 #include "colour/ColorsPage.h"
 #include "colour/ColourMix.h"
 #include "colour/ColourSwatch.h"
@@ -115,6 +116,7 @@ void MainWindow::buildLayout()
     m_hairTypes->hide();
 
     m_composition.setBackgroundColour(toQColor(kGradientStart));
+    m_tryOn = new TryOn(*this);
 }
 
 void MainWindow::connectCommands()
@@ -129,6 +131,61 @@ void MainWindow::connectCommands()
     connect(a.action(QStringLiteral("SobreoPrograma1")), &QAction::triggered, this, &MainWindow::showAbout);
     connect(a.action(QStringLiteral("Opcoes1")), &QAction::triggered, this, &MainWindow::showPreferences);
     connect(m_pages, &PageControl::userChangedPage, this, &MainWindow::pageChangedByUser);
+
+    TryOn& tryOn = *m_tryOn;
+    connect(a.action(QStringLiteral("AbrirFoto1")), &QAction::triggered, this,
+            [this, &tryOn] { runGuarded([&tryOn] { tryOn.openPhoto(); }); });
+    connect(a.action(QStringLiteral("Inserir1")), &QAction::triggered, this,
+            [this, &tryOn] { runGuarded([&tryOn] { tryOn.showHairstyle(); }); });
+    connect(a.action(QStringLiteral("ApagarCabelo1")), &QAction::triggered, this,
+            [this, &tryOn] { runGuarded([&tryOn] { tryOn.hideHairstyle(); }); });
+    connect(a.action(QStringLiteral("Flip1")), &QAction::triggered, this,
+            [this, &tryOn] { runGuarded([&tryOn] { tryOn.flip(); }); });
+    connect(m_styles, &StylesPage::styleGroupClicked, this, &MainWindow::styleGroupClicked);
+    connect(m_styles, &StylesPage::hairTypeClicked, this, &MainWindow::hairTypeClicked);
+    connect(m_styles, &StylesPage::hairstylePicked, this, &MainWindow::hairstylePicked);
+}
+
+void MainWindow::runGuarded(const std::function<void()>& handler)
+{
+    guarded(m_dialogs, this, handler);
+}
+
+void MainWindow::RefrescaCabelos()
+{
+    QListWidgetItem* type = m_hairTypes->currentItem();
+    m_styles->refresh(m_paths, m_state.currentStyleGroup, type ? type->text() : QString());
+}
+
+void MainWindow::styleGroupClicked(const QString& styleGroup)
+{
+    runGuarded([this, styleGroup] {
+        m_state.currentStyleGroup = styleGroup;
+        QListWidgetItem* type = m_hairTypes->currentItem();
+        m_styles->setSelectionText(styleGroup, type ? type->text() : QString());
+        RefrescaCabelos();
+    });
+}
+
+void MainWindow::hairTypeClicked(int index)
+{
+    runGuarded([this, index] {
+        m_hairTypes->setCurrentRow(index);
+        QListWidgetItem* type = m_hairTypes->currentItem();
+        m_styles->setSelectionText(m_state.currentStyleGroup, type ? type->text() : QString());
+        RefrescaCabelos();
+    });
+}
+
+void MainWindow::hairstylePicked(const QString& path)
+{
+    runGuarded([this, path] {
+        if (m_composition.layerCount() == 1) {
+            m_dialogs.message(this, MessageKind::Warning, messageText(4));
+            return;
+        }
+        m_tryOn->ApplyHairstyle(path);
+    });
 }
 
 QList<ThumbnailView*> MainWindow::thumbnailViews() const
@@ -253,12 +310,14 @@ void MainWindow::formActivate()
         move(0, 0);
     EnablePhotoTools(m_composition.layerCount() == 2);
     if (m_state.firstActivationPending) {
+        // Cleared first: a list that fails to fill (its error box hands the
+        // focus back) must not run the first filling again at every activation.
+        m_state.firstActivationPending = false;
         showWaitCursor();
-        m_styles->refresh();
+        RefrescaCabelos();
         m_photos->refresh();
         m_pages->setCurrentIndex(PhotosTab);
         m_pages->update();
-        m_state.firstActivationPending = false;
     }
     showNormalCursor();
 }
@@ -276,7 +335,7 @@ void MainWindow::pageChangedByUser(int index)
         m_pages->update();
         switch (index) {
         case PhotosTab: m_photos->refresh(); break;
-        case StylesTab: m_styles->refresh(); break;
+        case StylesTab: RefrescaCabelos(); break;
         case GalleryTab: {
             const QString person = m_gallery->openPerson();
             if (!person.isEmpty())

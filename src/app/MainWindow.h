@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QListWidget;
@@ -25,6 +26,7 @@ class PreferencesDialog;
 class PreviewPage;
 class StylesPage;
 class ThumbnailView;
+class TryOn;
 
 // The main window "TF_HAIR": tool bar, menus, the composition canvas and
 // the thumbnail panel with its five pages. It owns the canvas's layers,
@@ -72,6 +74,8 @@ public:
     // CB_TIPO: the seven hair types; its current row is the current hair type.
     QListWidget* hairTypeList() const { return m_hairTypes; }
     const Cursors& cursors() const { return m_cursors; }
+    // The composition operations: ApplyHairstyle, PlacePhoto and the commands.
+    TryOn& tryOn() const { return *m_tryOn; }
 
     // Scratch images: the mixing view and the work view. The photo and
     // hair snapshots live in the composition.
@@ -89,6 +93,8 @@ public:
     void EnablePhotoTools(bool enabled);
     // Runs each time the window becomes the active window.
     void formActivate();
+    // Rebuilds the hairstyle list of the current style group and hair type.
+    void RefrescaCabelos();
     // What Save in the Preferences dialog changes here.
     void applyPreferences(int colourMixLevel, int makeUpIntensity, double maximizedThumbnailSize);
 
@@ -101,6 +107,11 @@ private:
     void formCreate();
     void applyStartSelection(const QString& stylesButton, const QString& typeButton);
     void pageChangedByUser(int index);
+    void styleGroupClicked(const QString& styleGroup);
+    void hairTypeClicked(int index);
+    void hairstylePicked(const QString& path);
+    // Runs a command handler: a failure ends it with the default error box.
+    void runGuarded(const std::function<void()>& handler);
     void openHelp();
     void showAbout();
     void showPreferences();
@@ -119,6 +130,7 @@ private:
     PreviewPage* m_preview = nullptr;
     QListWidget* m_hairTypes = nullptr;
     Cursors m_cursors;
+    TryOn* m_tryOn = nullptr;
     QImage m_mixingImage;
     QImage m_workImage;
     AboutBox* m_about = nullptr;

@@ -249,6 +249,11 @@ QImage readImage(const QString& path, const ReadOptions& options)
     return decodeImage(readFileContent(path), format, path, options);
 }
 
+QByteArray readImageFileContent(const QString& path)
+{
+    return readFileContent(path);
+}
+
 QByteArray encodeImage(const QImage& image, ImageFormat format, const WriteOptions& options,
                        const QString& name)
 {

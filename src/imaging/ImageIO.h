@@ -32,6 +32,9 @@ struct ReadOptions {
 // Reads by the extension's format. PNG, GIF, ICO and TIFF come back as
 // Format_ARGB32, JPEG and BMP as Format_RGB32. Throws Error naming the file.
 QImage readImage(const QString& path, const ReadOptions& options = {});
+// The bytes of an image file, with the checks readImage makes (exists, not a
+// folder, not above kMaxImageFileBytes). Throws Error naming the file.
+QByteArray readImageFileContent(const QString& path);
 QImage decodeImage(const QByteArray& data, ImageFormat format, const QString& name,
                    const ReadOptions& options = {});
 

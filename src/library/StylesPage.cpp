@@ -2,7 +2,11 @@
 
 #include "app/Icons.h"
 #include "app/PanelWidgets.h"
+#include "app/WaitCursor.h"
 #include "library/HairTypes.h"
+#include "library/HairstyleCatalogue.h"
+#include "library/HairstyleNumbers.h"
+#include "library/ThumbnailLoader.h"
 #include "library/ThumbnailView.h"
 
 #include <QButtonGroup>
@@ -100,6 +104,8 @@ StylesPage::StylesPage(QWidget* parent) : QWidget(parent)
     m_sideView = new QCheckBox(QStringLiteral("Side View"), bar);
     m_sideView->setObjectName(QStringLiteral("CHECK_SIDE"));
     m_sideView->setToolTip(QStringLiteral("Show side view for Styles6?"));
+    m_sideView->setLayoutDirection(Qt::RightToLeft); // text left of the box
+    m_sideView->setChecked(true);
     typesRow->addWidget(m_sideView);
     typesRow->addStretch(1);
     rows->addLayout(typesRow);
@@ -110,13 +116,49 @@ StylesPage::StylesPage(QWidget* parent) : QWidget(parent)
     m_view->setImageFrame(true);
     m_view->setSelectionMode(ThumbnailView::Selection::Single);
     layout->addWidget(m_view, 1);
+    connect(m_view, &ThumbnailView::itemPicked, this, [this](int index) {
+        if (index >= 0 && index < m_view->count())
+            emit hairstylePicked(m_view->item(index).path);
+    });
 }
 
-void StylesPage::refresh()
+void StylesPage::refresh(const ContentPaths& paths, const QString& styleGroup,
+                         const QString& hairType)
 {
-    // The hairstyle catalogue fills the list for the current style group
-    // and hair type; until it is in place the list stays empty.
+    showHairstyles(listHairstyleFiles(paths, styleGroup, hairType));
+}
+
+void StylesPage::showHairstyles(const QStringList& files)
+{
+    struct CursorBack {
+        ~CursorBack() { showNormalCursor(); }
+    } cursorBack;
+    showWaitCursor();
     m_view->clear();
+
+    // Every picture is decoded now, in parallel, while the window waits; a
+    // file that cannot be decoded keeps its place with the placeholder.
+    std::vector<LoadedThumbnail> loaded = loadThumbnails(files, m_view->thumbnailSize());
+    std::vector<ThumbnailView::Item> items;
+    items.reserve(loaded.size());
+    for (LoadedThumbnail& thumbnail : loaded) {
+        const QString name = thumbnail.path.section(QLatin1Char('/'), -1);
+        items.push_back({thumbnail.path, std::move(thumbnail.image), hairstyleCaption(name)});
+    }
+    try {
+        orderByHairstyleNumber(items, [](const ThumbnailView::Item& item) { return item.caption; });
+    } catch (...) {
+        m_view->setItems(std::move(items));
+        throw;
+    }
+    m_view->setItems(std::move(items));
+    m_view->clearSelection();
+    m_view->viewport()->update();
+}
+
+void StylesPage::setSelectionText(const QString& styleGroup, const QString& hairType)
+{
+    m_label->setText(styleGroup + QStringLiteral(": ") + hairType);
 }
 
 } // namespace morvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 class QAbstractButton;
@@ -11,6 +12,7 @@ class QToolButton;
 
 namespace morvane {
 
+class ContentPaths;
 class ThumbnailView;
 
 // The Styles page: the bar with the selection label, the eight style group
@@ -30,12 +32,24 @@ public:
     const QList<QToolButton*>& hairTypeButtons() const { return m_typeButtons; }
     QCheckBox* sideViewBox() const { return m_sideView; }
 
-    // Rebuilds the hairstyle list (RefrescaCabelos).
-    void refresh();
+    // Rebuilds the hairstyle list (RefrescaCabelos) from the files of the
+    // style group and hair type. A missing or empty folder, or an empty
+    // group or type, gives an empty list.
+    void refresh(const ContentPaths& paths, const QString& styleGroup, const QString& hairType);
+    // The list from these files, in the order given (the file system's):
+    // each gets its thumbnail and caption, then the ordering step runs.
+    // A caption that is not a whole number throws the integer conversion
+    // error, the list left as far as it was ordered.
+    void showHairstyles(const QStringList& files);
+
+    // The label after a button click: "Styles3: Long and Dark".
+    void setSelectionText(const QString& styleGroup, const QString& hairType);
 
 signals:
     void styleGroupClicked(const QString& styleGroup);
     void hairTypeClicked(int index);
+    // A hairstyle picked by the user in the list (mouse or keys).
+    void hairstylePicked(const QString& path);
 
 private:
     ThumbnailView* m_view;
