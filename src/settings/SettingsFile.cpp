@@ -37,7 +37,7 @@ IniText parseLines(const QString& content)
         const qsizetype nl = rest.indexOf(QLatin1Char('\n'));
         QStringView text = nl < 0 ? rest : rest.left(nl);
         QString ending = nl < 0 ? QString() : QStringLiteral("\n");
-        if (text.endsWith(QLatin1Char('\r'))) {
+        if (nl >= 0 && text.endsWith(QLatin1Char('\r'))) {
             text.chop(1);
             ending.prepend(QLatin1Char('\r'));
         }

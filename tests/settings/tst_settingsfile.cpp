@@ -120,6 +120,9 @@ private slots:
         QTest::newRow("value kept on one line")
             << QByteArray("[Morvane 2010]\n") << "SalonName" << "Ana\nBeauty"
             << QByteArray("[Morvane 2010]\nSalonName=Ana Beauty\n");
+        QTest::newRow("last line ends in a lone carriage return")
+            << QByteArray("[Other]\nA=1\r") << "AutoTime" << "4"
+            << QByteArray("[Other]\nA=1\r\n[Morvane 2010]\nAutoTime=4\n");
         QTest::newRow("windows-1252 file rewritten as utf-8, text kept")
             << QByteArray("[Morvane 2010]\r\nSalonName=Sal\xe3o\r\nVersion=1\r\n") << "Version" << "2"
             << QByteArray("[Morvane 2010]\r\nSalonName=Salão\r\nVersion=2\r\n");
@@ -135,6 +138,24 @@ private slots:
             writeRaw(before);
         SettingsFile(path()).write(key, value);
         QCOMPARE(readRaw(), after);
+    }
+
+    void writtenValueReadsBackFromFoundFiles_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        // Inputs that once broke the rule that a written key reads back.
+        QTest::newRow("lone carriage return at the end") << "ends-with-lone-cr.ini";
+    }
+
+    void writtenValueReadsBackFromFoundFiles()
+    {
+        QFETCH(QString, fixture);
+        QFile source(qEnvironmentVariable("MORVANE_TEST_DATA") + QStringLiteral("/settings/") + fixture);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        writeRaw(source.readAll());
+        const SettingsFile settings(path());
+        settings.write(QStringLiteral("SalonName"), QStringLiteral("Fuzz Salon"));
+        QCOMPARE(settings.read(QStringLiteral("SalonName")), QStringLiteral("Fuzz Salon"));
     }
 
     void writtenValueReadsBack()
