@@ -17,6 +17,7 @@
 #include "common/Conversions.h"
 #include "gallery/GalleryPage.h"
 #include "library/HairTypes.h"
+#include "library/PanelMaximizer.h"
 #include "library/PhotosPage.h"
 #include "library/StylesPage.h"
 #include "library/ThumbnailView.h"
@@ -61,6 +62,7 @@ MainWindow::MainWindow(const ContentPaths& paths, Dialogs& dialogs, QWidget* par
     resize(1024, 738);
     buildLayout();
     connectCommands();
+    new PanelMaximizer(*this); // a child of the window: the panel's maximise and size spins
     guarded(m_dialogs, this, [this] { formCreate(); });
 }
 
