@@ -146,6 +146,9 @@ void MainWindow::connectCommands()
     connect(m_styles, &StylesPage::styleGroupClicked, this, &MainWindow::styleGroupClicked);
     connect(m_styles, &StylesPage::hairTypeClicked, this, &MainWindow::hairTypeClicked);
     connect(m_styles, &StylesPage::hairstylePicked, this, &MainWindow::hairstylePicked);
+    connect(m_photos, &PhotosPage::photoPicked, this, [this, &tryOn](const QString& path) {
+        runGuarded([&tryOn, path] { tryOn.PlacePhoto(TryOn::PhotoEntry::PhotoPick, path); });
+    });
 }
 
 void MainWindow::runGuarded(const std::function<void()>& handler)

@@ -37,7 +37,7 @@ StylesPage::StylesPage(QWidget* parent) : QWidget(parent)
     QFrame* bar = makeBar(QStringLiteral("Panel3"), 77, this);
     bar->setStyleSheet(QLatin1String(kPictureButtonStyle));
     auto* rows = new QVBoxLayout(bar);
-    rows->setContentsMargins(4, 1, 4, 1);
+    rows->setContentsMargins(3, 1, 2, 1);
     rows->setSpacing(1);
 
     auto* top = new QHBoxLayout;
@@ -79,7 +79,7 @@ StylesPage::StylesPage(QWidget* parent) : QWidget(parent)
     rows->addLayout(groupsRow);
 
     auto* typesRow = new QHBoxLayout;
-    typesRow->setSpacing(1);
+    typesRow->setSpacing(0);
     m_types = new QButtonGroup(this);
     m_types->setExclusive(true);
     const QStringList& types = hairTypeNames();
@@ -100,14 +100,14 @@ StylesPage::StylesPage(QWidget* parent) : QWidget(parent)
         connect(button, &QToolButton::clicked, this, [this, i] { emit hairTypeClicked(i); });
     }
     m_typeButtons.at(0)->setChecked(true); // BTCC, as designed
-    typesRow->addSpacing(4);
+    typesRow->addStretch(1);
     m_sideView = new QCheckBox(QStringLiteral("Side View"), bar);
     m_sideView->setObjectName(QStringLiteral("CHECK_SIDE"));
     m_sideView->setToolTip(QStringLiteral("Show side view for Styles6?"));
     m_sideView->setLayoutDirection(Qt::RightToLeft); // text left of the box
     m_sideView->setChecked(true);
+    m_sideView->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     typesRow->addWidget(m_sideView);
-    typesRow->addStretch(1);
     rows->addLayout(typesRow);
     layout->addWidget(bar);
 

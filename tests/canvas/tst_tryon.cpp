@@ -7,6 +7,7 @@
 #include "common/Error.h"
 #include "imaging/ImageIO.h"
 #include "imaging/ImageOps.h"
+#include "library/PhotosPage.h"
 #include "library/StylesPage.h"
 #include "library/ThumbnailView.h"
 #include "support/ScriptedDialogs.h"
@@ -216,7 +217,8 @@ void TestTryOn::photoPickKeepsTheRatiosAndStartsTheHairAtTheOrigin()
     Fixture f;
     QVERIFY(!f.window->actions().action(QStringLiteral("Flip1"))->isEnabled());
     const QString first = f.content.addPhoto("first.jpg");
-    f.tryOn().PlacePhoto(TryOn::PhotoEntry::PhotoPick, first);
+    emit f.window->photosPage()->photoPicked(first); // the Photos page's pick
+    QVERIFY(f.dialogs.errors.isEmpty());
     // Before any Open Photo the ratios are 0: the hairstyle at its own size.
     QCOMPARE(f.composition().hairWidthRatio(), 0.0);
     QCOMPARE(f.composition().hair().shownSize(), QSize(41, 50));
