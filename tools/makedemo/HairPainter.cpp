@@ -723,17 +723,17 @@ QImage paintSidePicture(const HairDesign& d)
         for (const auto& [x, y] : shape)
             points << QPointF(sx + 0.05 * r + x * r, sy + y * r);
         p.setPen(Qt::NoPen);
-        p.setBrush(pal.shadow);
+        p.setBrush(mixColour(pal.shadow, pal.base, 0.6));
         p.drawPath(smoothClosedPath(points));
 
         // Locks over the side of the head: from the hairline at the temple
         // back over and behind the ear.
         const double bottom = men ? 0.6 : std::max(0.5, fallEnd + 0.2);
-        for (int i = 0; i < 70; ++i) {
+        for (int i = 0; i < 110; ++i) {
             const double u = rng.unit();
             const QPointF start(sx + 0.05 * r + (-0.84 + 0.55 * u) * r,
                                 sy + (-0.45 + 0.72 * u) * r);
-            const QPointF finish(sx + 0.05 * r + rng.range(0.25, 0.8) * r,
+            const QPointF finish(sx + 0.05 * r + rng.range(0.1, 0.8) * r,
                                  sy + (men ? rng.range(0.3, 0.85) : bottom + rng.range(-0.1, 0.05)) * r);
             const QPointF control(sx + rng.range(-0.1, 0.3) * r, start.y() + 0.05 * r);
             Lock lock;
