@@ -27,40 +27,40 @@ void fixtureFailed(png_structp, png_const_charp message)
 
 } // namespace
 
-QByteArray writeRawPng(const RawPng& spec)
+QByteArray writeRawPng(const RawPng& raw)
 {
     QByteArray out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, fixtureFailed, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, appendData, nullptr);
-    png_set_IHDR(png, info, png_uint_32(spec.width), png_uint_32(spec.height), spec.bitDepth,
-                 spec.colorType, spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, png_uint_32(raw.width), png_uint_32(raw.height), raw.bitDepth,
+                 raw.colorType, raw.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
     std::vector<png_color> colours;
     std::vector<png_byte> alphas;
-    for (QRgb c : spec.palette) {
+    for (QRgb c : raw.palette) {
         colours.push_back(png_color{png_byte(qRed(c)), png_byte(qGreen(c)), png_byte(qBlue(c))});
         alphas.push_back(png_byte(qAlpha(c)));
     }
     if (!colours.empty())
         png_set_PLTE(png, info, colours.data(), int(colours.size()));
-    if (spec.paletteAlpha)
+    if (raw.paletteAlpha)
         png_set_tRNS(png, info, alphas.data(), int(alphas.size()), nullptr);
     png_color_16 trns{};
-    if (spec.trnsGrey >= 0) {
-        trns.gray = png_uint_16(spec.trnsGrey);
+    if (raw.trnsGrey >= 0) {
+        trns.gray = png_uint_16(raw.trnsGrey);
         png_set_tRNS(png, info, nullptr, 0, &trns);
-    } else if (spec.trnsRed >= 0) {
-        trns.red = png_uint_16(spec.trnsRed);
-        trns.green = png_uint_16(spec.trnsGreen);
-        trns.blue = png_uint_16(spec.trnsBlue);
+    } else if (raw.trnsRed >= 0) {
+        trns.red = png_uint_16(raw.trnsRed);
+        trns.green = png_uint_16(raw.trnsGreen);
+        trns.blue = png_uint_16(raw.trnsBlue);
         png_set_tRNS(png, info, nullptr, 0, &trns);
     }
     png_write_info(png, info);
-    const std::size_t rowBytes = spec.samples.size() / std::size_t(spec.height);
+    const std::size_t rowBytes = raw.samples.size() / std::size_t(raw.height);
     std::vector<png_bytep> rows;
-    for (int y = 0; y < spec.height; ++y)
-        rows.push_back(const_cast<png_bytep>(spec.samples.data() + std::size_t(y) * rowBytes));
+    for (int y = 0; y < raw.height; ++y)
+        rows.push_back(const_cast<png_bytep>(raw.samples.data() + std::size_t(y) * rowBytes));
     png_write_image(png, rows.data());
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
