@@ -15,6 +15,8 @@
 #include "imaging/Resample.h"
 #include "platform/Dialogs.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -32,26 +34,6 @@ namespace {
 using namespace morvane;
 
 constexpr int kThreads = 2;
-
-QImage makePhoto(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    std::mt19937 rng(2010);
-    std::uniform_int_distribution<int> noise(-10, 10);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const int fy = (y * 255) / height;
-        for (int x = 0; x < width; ++x) {
-            const int fx = (x * 255) / width;
-            const int wave = ((x / 37 + y / 53) % 7) * 9;
-            const int n = noise(rng);
-            line[x] = qRgb(qBound(0, fx / 2 + 60 + wave + n, 255),
-                           qBound(0, fy / 2 + 50 + (wave ^ 24) + n, 255),
-                           qBound(0, (fx + fy) / 3 + 40 + n, 255));
-        }
-    }
-    return image;
-}
 
 // A content tree with the settings, one hairstyle and the 6000 x 4000 photo.
 struct Content {
@@ -77,7 +59,7 @@ struct Content {
                        "AutoTime=2\r\nSalonName=Bench\r\nLanguage=EN\r\n");
         settings.close();
         photo = root + QStringLiteral("Photos/camera_6000x4000.jpg");
-        imaging::writeImage(photo, makePhoto(6000, 4000), imaging::WriteOptions{90});
+        imaging::writeImage(photo, morvane::bench::photoLikeImage(6000, 4000), imaging::WriteOptions{90});
     }
 };
 
@@ -200,13 +182,5 @@ BENCHMARK(BM_DoubleWidthScaleThenLanczos)->Arg(1286)->Unit(benchmark::kMilliseco
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    content();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return morvane::bench::runWithApplication(argc, argv, [] { content(); });
 }

@@ -6,12 +6,13 @@
 #include "library/FolderListing.h"
 #include "library/ThumbnailLoader.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -21,21 +22,6 @@ namespace {
 
 constexpr int kPhotos = 20;
 
-QImage photoLike(int width, int height, quint32 seed)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    QRandomGenerator random(seed);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int noise = static_cast<int>(random.bounded(24u));
-            line[x] = qRgb((x * 255 / width + noise) & 0xff, (y * 255 / height + noise) & 0xff,
-                           ((x + y) / 40 + noise) & 0xff);
-        }
-    }
-    return image;
-}
-
 struct Folder {
     QTemporaryDir dir;
     QStringList paths;
@@ -43,7 +29,7 @@ struct Folder {
     Folder()
     {
         // One picture encoded once, copied under 20 names: the decoding cost is the same.
-        const QByteArray jpeg = morvane::imaging::encodeJpeg(photoLike(6000, 4000, 7), 90);
+        const QByteArray jpeg = morvane::imaging::encodeJpeg(morvane::bench::photoLikeImage(6000, 4000), 90);
         for (int i = 0; i < kPhotos; ++i) {
             const QString path = dir.filePath(QStringLiteral("IMG_%1.jpg").arg(i, 4, 10, QLatin1Char('0')));
             QFile file(path);

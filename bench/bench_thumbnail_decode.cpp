@@ -6,6 +6,8 @@
 #include "imaging/ImageIO.h"
 #include "imaging/JpegCodec.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QFile>
@@ -28,28 +30,6 @@ using namespace morvane::imaging;
 
 constexpr int kThumbnailSide = 90;
 
-// A photo-like picture: soft gradients and broad shapes with sensor-like
-// noise on top, so the entropy coder has real work to do.
-QImage makePhoto(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    std::mt19937 rng(2010);
-    std::uniform_int_distribution<int> noise(-10, 10);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const int fy = (y * 255) / height;
-        for (int x = 0; x < width; ++x) {
-            const int fx = (x * 255) / width;
-            const int wave = ((x / 37 + y / 53) % 7) * 9;
-            const int n = noise(rng);
-            line[x] = qRgb(qBound(0, fx / 2 + 60 + wave + n, 255),
-                           qBound(0, fy / 2 + 50 + (wave ^ 24) + n, 255),
-                           qBound(0, (fx + fy) / 3 + 40 + n, 255));
-        }
-    }
-    return image;
-}
-
 struct Files {
     QTemporaryDir dir;
     QString photo;
@@ -63,8 +43,8 @@ const Files& files()
         auto* made = new Files;
         made->photo = made->dir.filePath(QStringLiteral("photo_6000x4000.jpg"));
         made->tiny = made->dir.filePath(QStringLiteral("tiny_8x8.jpg"));
-        made->photoData = encodeJpeg(makePhoto(6000, 4000), 90);
-        writeImage(made->tiny, makePhoto(8, 8), WriteOptions{90});
+        made->photoData = encodeJpeg(morvane::bench::photoLikeImage(6000, 4000), 90);
+        writeImage(made->tiny, morvane::bench::photoLikeImage(8, 8), WriteOptions{90});
         QFile out(made->photo);
         if (!out.open(QIODevice::WriteOnly) || out.write(made->photoData) != made->photoData.size())
             std::abort();

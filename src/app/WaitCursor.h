@@ -9,4 +9,12 @@ void showWaitCursor();
 void showNormalCursor();
 bool waitCursorShown();
 
+// The hourglass for the length of one command, also when it fails.
+struct WaitCursorScope {
+    WaitCursorScope() { showWaitCursor(); }
+    ~WaitCursorScope() { showNormalCursor(); }
+    WaitCursorScope(const WaitCursorScope&) = delete;
+    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
+};
+
 } // namespace morvane

@@ -30,13 +30,6 @@ constexpr int kDeleteQuestion = 6;
 // Thumbnails are decoded at least this long on their longer side.
 constexpr int kThumbnailSide = 90;
 
-// The hourglass for the length of one command, also when it fails.
-struct WaitCursorScope {
-    WaitCursorScope() { showWaitCursor(); }
-    ~WaitCursorScope() { showNormalCursor(); }
-    WaitCursorScope(const WaitCursorScope&) = delete;
-    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
-};
 
 } // namespace
 
