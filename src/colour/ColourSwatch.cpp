@@ -1,6 +1,7 @@
 #include "colour/ColourSwatch.h"
 
 #include <QPainter>
+#include <QStyleOptionToolButton>
 
 namespace morvane {
 
@@ -24,7 +25,20 @@ void ColourSwatch::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, m_oval);
-    const QRectF area = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    QRect swatch = rect();
+    if (menu() && popupMode() == QToolButton::MenuButtonPopup) {
+        // The drop-down part on the right opens the palette.
+        QStyleOptionToolButton option;
+        initStyleOption(&option);
+        const QRect arrow = style()->subControlRect(QStyle::CC_ToolButton, &option,
+                                                    QStyle::SC_ToolButtonMenu, this);
+        swatch.setRight(arrow.left() - 1);
+        const QPointF c = QRectF(arrow).center();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(isEnabled() ? QColor(Qt::white) : QColor(0xC0, 0xC0, 0xC0));
+        painter.drawPolygon(QPolygonF({c + QPointF(-4, -2), c + QPointF(4, -2), c + QPointF(0, 3)}));
+    }
+    const QRectF area = QRectF(swatch).adjusted(1.5, 1.5, -1.5, -1.5);
     const QColor edge = isDown() ? QColor(0x80, 0x80, 0x80) : QColor(Qt::white);
     painter.setPen(QPen(edge, 1.0));
     painter.setBrush(m_colour);

@@ -17,7 +17,7 @@ TrackBar::TrackBar(int minimum, int maximum, QWidget* parent) : QSlider(Qt::Hori
     setRange(minimum, maximum);
     setSingleStep(1);
     setPageStep(qMax(1, (maximum - minimum) / 10));
-    setMinimumHeight(kThumbHeight + 14);
+    setMinimumHeight(kThumbHeight);
     // Every user action goes through triggerAction, which announces itself
     // before it moves the value; setValue from the program does not.
     connect(this, &QAbstractSlider::actionTriggered, this, [this](int) {
@@ -35,7 +35,7 @@ void TrackBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const int trackTop = kThumbHeight / 2 - 2;
+    const int trackTop = kThumbHeight / 2 - 3;
     const QRect track(kThumbWidth / 2, trackTop, width() - kThumbWidth, 5);
     painter.setPen(QColor(0x80, 0x80, 0x80));
     painter.setBrush(kTrack);
@@ -48,10 +48,12 @@ void TrackBar::paintEvent(QPaintEvent*)
     painter.setPen(isEnabled() ? QColor(Qt::white) : QColor(0x80, 0x80, 0x80));
     painter.drawRoundedRect(thumb, 3, 3);
 
-    // The value as the bar's caption, under the track.
-    painter.setPen(isEnabled() ? QColor(Qt::white) : QColor(0xC0, 0xC0, 0xC0));
-    painter.drawText(QRect(0, kThumbHeight, width(), height() - kThumbHeight),
-                     Qt::AlignHCenter | Qt::AlignTop, QString::number(sliderPosition()));
+    // The value as the thumb's caption.
+    QFont font = painter.font();
+    font.setPixelSize(9);
+    painter.setFont(font);
+    painter.setPen(isEnabled() ? QColor(0x00, 0x00, 0x00) : QColor(0x80, 0x80, 0x80));
+    painter.drawText(thumb, Qt::AlignCenter, QString::number(sliderPosition()));
 }
 
 int TrackBar::valueAt(int x) const
