@@ -1,6 +1,8 @@
 #include "colour/ToneAdjust.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace morvane {
@@ -19,27 +21,42 @@ inline uchar clampByte(int v)
     return uchar(v < 0 ? 0 : (v > 255 ? 255 : v));
 }
 
-// Sum of the channel bytes at -2, -1, +1, +2 pixels along a line of 4-byte
-// pixels, and how many of those pixels exist.
-void neighbourSums(const uchar* line, int width, std::vector<quint16>& sums)
+// Sum of the bytes at -2, -1, +1 and +2 pixels along a line of 4-byte
+// pixels (fewer at the ends).
+void neighbourSums(const uchar* line, int width, quint16* out)
 {
     const int bytes = width * 4;
-    sums.assign(size_t(bytes), 0);
-    quint16* out = sums.data();
-    for (int i = 0; i < bytes; ++i) {
+    auto sumAt = [&](int i) {
         const int x = i >> 2;
         int s = 0;
         if (x >= 2) s += line[i - 8];
         if (x >= 1) s += line[i - 4];
         if (x + 1 < width) s += line[i + 4];
         if (x + 2 < width) s += line[i + 8];
-        out[i] = quint16(s);
-    }
+        return quint16(s);
+    };
+    const int innerFrom = qMin(8, bytes);
+    const int innerTo = qMax(innerFrom, bytes - 8);
+    for (int i = 0; i < innerFrom; ++i)
+        out[i] = sumAt(i);
+    for (int i = innerFrom; i < innerTo; ++i)
+        out[i] = quint16(line[i - 8] + line[i - 4] + line[i + 4] + line[i + 8]);
+    for (int i = innerTo; i < bytes; ++i)
+        out[i] = sumAt(i);
 }
 
 int neighbourCount(int position, int size)
 {
     return int(position >= 2) + int(position >= 1) + int(position + 1 < size) + int(position + 2 < size);
+}
+
+// round(old + (old - total / count) * intensity / 10) in whole numbers,
+// clamped to 0..255.
+inline uchar sharpened(int old, int total, int count, int intensity)
+{
+    const int divisor = 10 * count;
+    const int t = divisor * old + (count * old - total) * intensity;
+    return t < 0 ? 0 : clampByte((t + divisor / 2) / divisor);
 }
 
 } // namespace
@@ -87,44 +104,61 @@ void sharpen(QImage& image, int intensity)
     image = asThirtyTwoBit(image);
     const int width = image.width();
     const int height = image.height();
-    const int bytes = width * 4;
-    const QImage source = image.copy();
+    const size_t bytes = size_t(width) * 4;
+    const size_t innerFrom = qMin<size_t>(8, bytes);
+    const size_t innerTo = qMax(innerFrom, bytes - qMin<size_t>(8, bytes));
 
     // The 16 neighbours are every pair of a horizontal and a vertical offset,
     // so their sum is the sum, over the four rows, of each row's sum of four.
-    std::vector<std::vector<quint16>> rowSums(static_cast<size_t>(height));
-    for (int y = 0; y < height; ++y)
-        neighbourSums(source.constScanLine(y), width, rowSums[size_t(y)]);
+    // Row sums are taken from the original rows, two rows ahead of the row
+    // being written, in a ring of five rows.
+    std::vector<quint16> ring(bytes * 5);
+    auto sumsOf = [&](int y) { return &ring[bytes * size_t(y % 5)]; };
+    for (int y = 0; y < qMin(2, height); ++y)
+        neighbourSums(image.constScanLine(y), width, sumsOf(y));
+    std::vector<quint16> total(bytes);
+    std::vector<uchar> old(bytes);
 
-    std::vector<int> columnCount(static_cast<size_t>(width));
-    for (int x = 0; x < width; ++x)
-        columnCount[size_t(x)] = neighbourCount(x, width);
-
-    std::vector<int> total(static_cast<size_t>(bytes));
     for (int y = 0; y < height; ++y) {
+        if (y + 2 < height)
+            neighbourSums(image.constScanLine(y + 2), width, sumsOf(y + 2));
         const int rows = neighbourCount(y, height);
-        std::fill(total.begin(), total.end(), 0);
+        if (rows == 0)
+            continue;
+        quint16* __restrict t = total.data();
+        std::fill(total.begin(), total.end(), quint16(0));
         for (int dy : {-2, -1, 1, 2}) {
             if (y + dy < 0 || y + dy >= height)
                 continue;
-            const quint16* s = rowSums[size_t(y + dy)].data();
-            for (int i = 0; i < bytes; ++i)
-                total[size_t(i)] += s[i];
+            const quint16* __restrict s = sumsOf(y + dy);
+            for (size_t i = 0; i < bytes; ++i)
+                t[i] = quint16(t[i] + s[i]);
         }
-        const uchar* old = source.constScanLine(y);
-        uchar* out = image.scanLine(y);
+        uchar* __restrict out = image.scanLine(y);
+        uchar* __restrict o = old.data();
+        std::memcpy(o, out, bytes);
+        if (rows == 4) {
+            // Inside the picture: 16 neighbours, a fixed divisor.
+            for (size_t i = innerFrom; i < innerTo; ++i) {
+                const int v = 160 * int(o[i]) + (16 * int(o[i]) - int(t[i])) * intensity;
+                out[i] = uchar(std::clamp((v + 80) / 160, 0, 255));
+            }
+        } else {
+            const int count = rows * 4;
+            for (size_t i = innerFrom; i < innerTo; ++i)
+                out[i] = sharpened(o[i], t[i], count, intensity);
+        }
         for (int x = 0; x < width; ++x) {
-            const int count = rows * columnCount[size_t(x)];
+            const size_t at = size_t(x) * 4;
+            if (at >= innerFrom && at < innerTo) {
+                out[at + 3] = o[at + 3]; // alpha stays
+                continue;
+            }
+            const int count = rows * neighbourCount(x, width);
             if (count == 0)
                 continue;
-            // round(old + (old - sum / count) * N / 10), all in whole numbers
-            const int divisor = 10 * count;
-            for (int c = 0; c < 3; ++c) { // blue, green, red; alpha stays
-                const int i = x * 4 + c;
-                const int o = old[i];
-                const int t = divisor * o + (count * o - total[size_t(i)]) * intensity;
-                out[i] = t < 0 ? 0 : clampByte((t + divisor / 2) / divisor);
-            }
+            for (size_t c = 0; c < 3; ++c)
+                out[at + c] = sharpened(o[at + c], t[at + c], count, intensity);
         }
     }
 }
@@ -143,7 +177,14 @@ QImage addDropShadow(const QImage& image, int offset)
     std::vector<int> horizontal(size_t(width) * size_t(height));
     for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        int* out = &horizontal[size_t(y) * size_t(width)];
+        for (int x = 2; x + 2 < width; ++x) {
+            out[x] = qAlpha(line[x - 2]) + 4 * qAlpha(line[x - 1]) + 6 * qAlpha(line[x])
+                + 4 * qAlpha(line[x + 1]) + qAlpha(line[x + 2]);
+        }
         for (int x = 0; x < width; ++x) {
+            if (x == 2 && width > 4)
+                x = width - 2; // the middle is done
             int sum = 0, weight = 0;
             for (int k = -2; k <= 2; ++k) {
                 if (x + k < 0 || x + k >= width)
@@ -151,20 +192,32 @@ QImage addDropShadow(const QImage& image, int offset)
                 sum += kKernel[k + 2] * qAlpha(line[x + k]);
                 weight += kKernel[k + 2];
             }
-            horizontal[size_t(y) * size_t(width) + size_t(x)] = (sum * 16 + weight / 2) / weight;
+            out[x] = (sum * 16 + weight / 2) / weight;
         }
     }
-    // Blurred alpha in 1/16 steps, 0..4080.
-    auto blurred = [&](int x, int y) {
-        int sum = 0, weight = 0;
-        for (int k = -2; k <= 2; ++k) {
-            if (y + k < 0 || y + k >= height)
-                continue;
-            sum += kKernel[k + 2] * horizontal[size_t(y + k) * size_t(width) + size_t(x)];
-            weight += kKernel[k + 2];
+    // Then down the columns; the result in 1/16 steps, 0..4080.
+    std::vector<int> blurred(horizontal.size());
+    for (int y = 0; y < height; ++y) {
+        int* out = &blurred[size_t(y) * size_t(width)];
+        if (y >= 2 && y + 2 < height) {
+            const int* rows[5];
+            for (int k = 0; k < 5; ++k)
+                rows[k] = &horizontal[size_t(y + k - 2) * size_t(width)];
+            for (int x = 0; x < width; ++x)
+                out[x] = (rows[0][x] + 4 * rows[1][x] + 6 * rows[2][x] + 4 * rows[3][x] + rows[4][x] + 8) / 16;
+            continue;
         }
-        return (sum + weight / 2) / weight;
-    };
+        for (int x = 0; x < width; ++x) {
+            int sum = 0, weight = 0;
+            for (int k = -2; k <= 2; ++k) {
+                if (y + k < 0 || y + k >= height)
+                    continue;
+                sum += kKernel[k + 2] * horizontal[size_t(y + k) * size_t(width) + size_t(x)];
+                weight += kKernel[k + 2];
+            }
+            out[x] = (sum + weight / 2) / weight;
+        }
+    }
 
     QImage out(source.size(), QImage::Format_ARGB32);
     for (int y = 0; y < height; ++y) {
@@ -174,7 +227,7 @@ QImage addDropShadow(const QImage& image, int offset)
         for (int x = 0; x < width; ++x) {
             const QRgb p = in[x];
             const int a = qAlpha(p);
-            const int shadow = from >= 0 ? (blurred(x, from) * 255 + 2040) / 4080 : 0;
+            const int shadow = from >= 0 ? (blurred[size_t(from) * size_t(width) + size_t(x)] + 8) / 16 : 0;
             // The layer over a black shadow: colours scale with a / outA.
             const int outA = a + (shadow * (255 - a) + 127) / 255;
             if (outA == 0) {

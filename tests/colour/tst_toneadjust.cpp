@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 using namespace morvane;
 
 class TestToneAdjust : public QObject {
@@ -12,6 +14,8 @@ private slots:
     void displayToneKeepsAlphaAndPixels();
     void sharpenUsesTheSixteenNeighbours();
     void sharpenAtTheEdgesUsesFewerNeighbours();
+    void sharpenFollowsTheRuleOnEveryPixel_data();
+    void sharpenFollowsTheRuleOnEveryPixel();
     void dropShadowFallsBelowTheShape();
 };
 
@@ -93,6 +97,56 @@ void TestToneAdjust::sharpenAtTheEdgesUsesFewerNeighbours()
     // red m = 50: 100 + 50 = 150; green m = 10: 190; blue m = 0: 200.
     QCOMPARE(image.pixel(0, 0), qRgb(150, 190, 200));
     QCOMPARE(qAlpha(image.pixel(1, 1)), 255);
+}
+
+void TestToneAdjust::sharpenFollowsTheRuleOnEveryPixel_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("intensity");
+    QTest::newRow("inner and edge pixels") << QSize(11, 9) << 7;
+    QTest::newRow("strongest") << QSize(6, 13) << 20;
+    QTest::newRow("too small for an inside") << QSize(3, 2) << 4;
+}
+
+void TestToneAdjust::sharpenFollowsTheRuleOnEveryPixel()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, intensity);
+    QImage image(size, QImage::Format_ARGB32);
+    quint32 seed = 12345;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            seed = seed * 1103515245u + 12345u;
+            image.setPixel(x, y, seed | 0x10000000u);
+        }
+    }
+    QImage sharp = image.copy();
+    sharpen(sharp, intensity);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            int sum[3] = {0, 0, 0};
+            int count = 0;
+            for (int dy : {-2, -1, 1, 2}) {
+                for (int dx : {-2, -1, 1, 2}) {
+                    if (!image.valid(x + dx, y + dy))
+                        continue;
+                    const QRgb n = image.pixel(x + dx, y + dy);
+                    sum[0] += qRed(n);
+                    sum[1] += qGreen(n);
+                    sum[2] += qBlue(n);
+                    ++count;
+                }
+            }
+            const QRgb old = image.pixel(x, y);
+            const int own[3] = {qRed(old), qGreen(old), qBlue(old)};
+            int expected[3];
+            for (int c = 0; c < 3; ++c) {
+                const double value = own[c] + (own[c] - double(sum[c]) / count) * intensity / 10.0;
+                expected[c] = qBound(0, int(std::floor(value + 0.5 + 1e-9)), 255);
+            }
+            QCOMPARE(sharp.pixel(x, y), qRgba(expected[0], expected[1], expected[2], qAlpha(old)));
+        }
+    }
 }
 
 void TestToneAdjust::dropShadowFallsBelowTheShape()
