@@ -6,6 +6,8 @@
 #include "platform/QtDialogs.h"
 #include "settings/PreferencesDialog.h"
 #include "settings/SettingsFile.h"
+#include "sideview/SideViewController.h"
+#include "sideview/SideViewWindow.h"
 
 #include <QApplication>
 
@@ -31,8 +33,10 @@ ProgramWindows createProgramWindows(const ContentPaths& paths, Dialogs& dialogs)
     windows.preferences = std::make_unique<PreferencesDialog>(std::move(setup));
     main->setPreferencesDialog(windows.preferences.get());
 
-    // The print preview window and the side view window are created here,
-    // in that order, once they exist.
+    // The print preview window is created here, before the side view
+    // window, once it exists.
+    windows.side = std::make_unique<SideViewWindow>();
+    main->sideView().setWindow(windows.side.get());
     return windows;
 }
 

@@ -9,6 +9,7 @@ class ContentPaths;
 class Dialogs;
 class MainWindow;
 class PreferencesDialog;
+class SideViewWindow;
 
 // The program's windows, created in this order: the main window (its
 // creation runs the start-up sequence), the About box, the Preferences
@@ -17,6 +18,7 @@ struct ProgramWindows {
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<AboutBox> about;
     std::unique_ptr<PreferencesDialog> preferences;
+    std::unique_ptr<SideViewWindow> side;
 
     ProgramWindows();
     ~ProgramWindows();

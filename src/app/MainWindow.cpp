@@ -8,6 +8,7 @@
 #include "app/PageControl.h"
 #include "app/TitleTexts.h"
 #include "app/WaitCursor.h"
+#include "autodisplay/AutoDisplay.h"
 #include "canvas/CanvasView.h"
 #include "canvas/TryOn.h"
 #include "colour/ColorsPage.h"
@@ -16,6 +17,7 @@
 #include "colour/TrackBar.h"
 #include "common/Conversions.h"
 #include "gallery/GalleryPage.h"
+#include "library/CameraImportController.h"
 #include "library/HairTypes.h"
 #include "library/PanelMaximizer.h"
 #include "library/PhotosPage.h"
@@ -27,6 +29,7 @@
 #include "settings/PreferencesDialog.h"
 #include "settings/SettingsFile.h"
 #include "settings/StartSelection.h"
+#include "sideview/SideViewController.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -63,6 +66,9 @@ MainWindow::MainWindow(const ContentPaths& paths, Dialogs& dialogs, QWidget* par
     buildLayout();
     connectCommands();
     new PanelMaximizer(*this); // a child of the window: the panel's maximise and size spins
+    m_sideView = new SideViewController(*this);
+    m_autoDisplay = new AutoDisplay(*this);
+    m_cameraImport = new CameraImportController(*this);
     guarded(m_dialogs, this, [this] { formCreate(); });
 }
 

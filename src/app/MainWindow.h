@@ -15,6 +15,8 @@ class QListWidget;
 namespace morvane {
 
 class AboutBox;
+class AutoDisplay;
+class CameraImportController;
 class CanvasView;
 class ColorsPage;
 class Dialogs;
@@ -24,6 +26,7 @@ class PageControl;
 class PhotosPage;
 class PreferencesDialog;
 class PreviewPage;
+class SideViewController;
 class StylesPage;
 class ThumbnailView;
 class TryOn;
@@ -76,6 +79,9 @@ public:
     const Cursors& cursors() const { return m_cursors; }
     // The composition operations: ApplyHairstyle, PlacePhoto and the commands.
     TryOn& tryOn() const { return *m_tryOn; }
+    SideViewController& sideView() const { return *m_sideView; }
+    AutoDisplay& autoDisplay() const { return *m_autoDisplay; }
+    CameraImportController& cameraImport() const { return *m_cameraImport; }
 
     // Scratch images: the mixing view and the work view. The photo and
     // hair snapshots live in the composition.
@@ -131,6 +137,9 @@ private:
     QListWidget* m_hairTypes = nullptr;
     Cursors m_cursors;
     TryOn* m_tryOn = nullptr;
+    SideViewController* m_sideView = nullptr;
+    AutoDisplay* m_autoDisplay = nullptr;
+    CameraImportController* m_cameraImport = nullptr;
     QImage m_mixingImage;
     QImage m_workImage;
     AboutBox* m_about = nullptr;

@@ -15,6 +15,7 @@
 #include "library/StylesPage.h"
 #include "library/ThumbnailView.h"
 #include "platform/Dialogs.h"
+#include "sideview/SideViewController.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,8 +28,6 @@
 namespace morvane {
 
 namespace {
-
-const QString kSideViewGroup = QStringLiteral("Styles6");
 
 // libjpeg's output size for a scale of n/8: the size times n / 8, rounded up.
 int scaledSide(int side, int n)
@@ -189,10 +188,7 @@ void TryOn::ApplyHairstyle(const QString& fileName)
     m_window.setWindowTitle(m_window.state().baseCaption + QStringLiteral(" - ") + styleGroup
                             + QStringLiteral(" - ") + hairType + QStringLiteral(": ") + number);
 
-    // Side view: the side view window comes later; for now only the box
-    // follows the group (only Styles6 hairstyles have side pictures).
-    if (styleGroup != kSideViewGroup)
-        m_window.stylesPage()->sideViewBox()->setChecked(false);
+    m_window.sideView().afterHairstyle(styleGroup, hairType, number);
 
     composition.takeSnapshot(Composition::kHairLayer);
     composition.hair().frame = false;
@@ -292,7 +288,7 @@ void TryOn::showHairstyle()
     composition.hair().visible = true;
     composition.setCurrentLayer(Composition::kHairLayer);
     composition.notifyChanged();
-    // The side view window comes later: showing it when CHECK_SIDE is ticked belongs here.
+    m_window.sideView().showIfWanted();
     switchToMoveMode();
 }
 
@@ -307,7 +303,7 @@ void TryOn::hideHairstyle()
     composition.photo().locked = false;
     // The canvas selection comes with the canvas interaction; none exists yet.
     composition.notifyChanged();
-    // The side view window comes later: closing it when CHECK_SIDE is ticked belongs here.
+    m_window.sideView().closeWindow();
 }
 
 void TryOn::flip()

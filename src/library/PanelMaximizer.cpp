@@ -10,6 +10,7 @@
 #include "library/ThumbnailView.h"
 #include "platform/Guard.h"
 #include "previews/PreviewPage.h"
+#include "sideview/SideViewController.h"
 
 #include <QBoxLayout>
 #include <QSpinBox>
@@ -113,7 +114,7 @@ void PanelMaximizer::maximize()
                          ? static_cast<int>(roundHalfEven(std::clamp(wanted, 1.0, double(kLargestThumbnail))))
                          : 1;
 
-    // TODO(side view): close the side view window here once it exists.
+    m_window.sideView().closeWindow();
 
     setSpinsVisible(true);
     for (ThumbnailView* view : m_window.thumbnailViews()) {

@@ -53,10 +53,12 @@ PhotosPage::PhotosPage(QWidget* parent) : QWidget(parent)
     QToolButton* photos = makePictureButton(QStringLiteral("BT_FOTOSDIR"), QStringLiteral("photosdir"),
                                             QStringLiteral("Open Photos Directory"), size, bar);
     buttons->addWidget(photos);
-    buttons->addWidget(makePictureButton(QStringLiteral("BT_DCIM"), QStringLiteral("camera"),
-                                         QStringLiteral("Open DCIM Directory"), size, bar));
+    m_camera = makePictureButton(QStringLiteral("BT_DCIM"), QStringLiteral("camera"),
+                                 QStringLiteral("Open DCIM Directory"), size, bar);
+    buttons->addWidget(m_camera);
     m_transfer = makePictureButton(QStringLiteral("BT_TRANSFER"), QStringLiteral("transfer"),
                                    QStringLiteral("Copy photo from camera"), size, bar);
+    m_transfer->setEnabled(false); // until a camera folder is opened
     buttons->addWidget(m_transfer);
     buttons->addStretch(1);
     m_sizeSpin = new StepSpinBox(QStringLiteral("jvSpinEdit1"), 0, 500, 185, bar);

@@ -25,6 +25,9 @@ public:
     DirTreeCombo* folderPicker() const { return m_folderPicker; }
     QSpinBox* sizeSpin() const { return m_sizeSpin; }
     QToolButton* maximizeButton() const { return m_maximize; }
+    // BT_DCIM and BT_TRANSFER; the camera commands connect to them.
+    QToolButton* cameraButton() const { return m_camera; }
+    QToolButton* transferButton() const { return m_transfer; }
 
     // Opens the folder picker at `folder`, which refreshes the list; a
     // folder that does not exist leaves the picker at its previous folder.
@@ -41,7 +44,8 @@ public:
     // BTDELETEClick: asks once for each selected photo, in list order, and
     // deletes those answered Yes; then refreshes.
     void deleteSelected();
-    // BT_FOTOSDIRClick: opens the content's Photos folder.
+    // BT_FOTOSDIRClick: opens the content's Photos folder and disables
+    // BT_TRANSFER, which a camera folder enabled.
     void openPhotosFolder();
 
 signals:
@@ -57,6 +61,7 @@ private:
     DirTreeCombo* m_folderPicker;
     QSpinBox* m_sizeSpin;
     QToolButton* m_maximize;
+    QToolButton* m_camera;
     QToolButton* m_transfer;
 };
 
