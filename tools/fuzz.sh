@@ -11,7 +11,13 @@ seconds=${1:-60}
 shift || true
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DMORVANE_FUZZ=ON -DMORVANE_BENCH=OFF >/dev/null
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(png jpeg verify settings)
+if [ ${#targets[@]} -eq 0 ]; then
+  # Every fuzz/fuzz_<target>.cpp is a target.
+  for source in fuzz/fuzz_*.cpp; do
+    name=$(basename "$source" .cpp)
+    targets+=("${name#fuzz_}")
+  done
+fi
 cmake --build build-fuzz -j2 --target "${targets[@]/#/fuzz_}"
 export QT_QPA_PLATFORM=offscreen
 status=0

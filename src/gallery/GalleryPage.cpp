@@ -1,16 +1,27 @@
 #include "gallery/GalleryPage.h"
 
 #include "app/PanelWidgets.h"
+#include "app/WaitCursor.h"
+#include "gallery/GalleryFolder.h"
+#include "imaging/ImageIO.h"
+#include "library/ThumbnailLoader.h"
 #include "library/ThumbnailView.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace morvane {
+
+namespace {
+
+constexpr int kThumbnailSide = 90;
+
+} // namespace
 
 GalleryPage::GalleryPage(QWidget* parent) : QWidget(parent)
 {
@@ -94,15 +105,54 @@ void GalleryPage::fillPersonList(const QString& galleryFolder)
 
 QString GalleryPage::openPerson() const
 {
-    return m_persons->currentIndex() < 0 ? QString() : m_persons->currentText();
+    const int current = m_persons->currentIndex();
+    return current < 0 ? QString() : m_persons->itemText(current);
+}
+
+void GalleryPage::removePerson(const QString& name)
+{
+    const QSignalBlocker blocker(m_persons);
+    const int index = m_persons->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        m_persons->removeItem(index);
+    m_persons->setCurrentIndex(-1);
+    m_persons->setEditText(QString());
+}
+
+void GalleryPage::selectPerson(const QString& name)
+{
+    const QSignalBlocker blocker(m_persons);
+    m_persons->setCurrentIndex(m_persons->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 void GalleryPage::refresh(const QString& person)
 {
-    Q_UNUSED(person);
-    // The gallery fills the view from the person folder's items; until it
-    // is in place the view stays empty.
+    WaitCursorScope wait;
     m_view->clear();
+    if (m_paths && !person.isEmpty()) {
+        const GalleryFolder folder(*m_paths, person);
+        const int side = qMax(kThumbnailSide, qMax(m_view->cellSize().width(), m_view->cellSize().height()));
+        // A file that is not a PNG inside, or does not decode, is not listed.
+        std::vector<LoadedThumbnail> loaded =
+            loadThumbnails(folder.pictureFiles(), side, 0, &imaging::verifyFormat);
+        std::vector<ThumbnailView::Item> items;
+        items.reserve(loaded.size());
+        for (LoadedThumbnail& picture : loaded) {
+            if (picture.image.isNull())
+                continue;
+            const QString name = QFileInfo(picture.path).fileName();
+            QString caption = name.left(name.size() - 4);
+            items.push_back({std::move(picture.path), std::move(picture.image), std::move(caption)});
+        }
+        m_view->setItems(std::move(items));
+    }
+    // Each item is selected as it is added, so the last one stays selected.
+    m_view->clearSelection();
+    if (m_view->count() > 0) {
+        m_view->setSelected(m_view->count() - 1);
+        m_view->scrollToItem(m_view->count() - 1);
+    }
+    m_view->viewport()->update();
 }
 
 } // namespace morvane

@@ -22,11 +22,12 @@ struct FileRequest {
 struct SaveRequest : FileRequest {
     QString suggestedName;
     bool jpegQualityOption = false;
+    QString defaultSuffix; // added to a name typed without an extension ("jpg")
 };
 
 struct SaveChoice {
     QString path; // empty: cancelled
-    int jpegQuality = 0;
+    int jpegQuality = 0; // 0: the user chose none, the writer's default applies
 };
 
 // Every modal question and dialog of the program goes through this
@@ -47,7 +48,8 @@ public:
 
     // An open dialog; returns the chosen path or an empty text.
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
-    // A save dialog that asks before replacing a file.
+    // A save dialog that asks before replacing a file and, when asked to,
+    // offers the JPEG quality among its format options.
     virtual SaveChoice saveFile(QWidget* parent, const SaveRequest& request) = 0;
 
     // Shows one of the program's own modal dialogs and returns its result code.

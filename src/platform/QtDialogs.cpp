@@ -2,14 +2,19 @@
 
 #include "common/Error.h"
 #include "imaging/ImageIO.h"
+#include "imaging/JpegCodec.h"
 
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <new>
@@ -117,6 +122,109 @@ void addPreviewPane(QFileDialog& dialog)
     QObject::connect(&dialog, &QFileDialog::currentChanged, pane, &PreviewPane::showFile);
 }
 
+// The format options of the save dialog: the JPEG quality.
+class JpegOptionsDialog : public QDialog {
+public:
+    JpegOptionsDialog(int quality, QWidget* parent) : QDialog(parent)
+    {
+        setObjectName(QStringLiteral("JpegOptions"));
+        setWindowTitle(QStringLiteral("JPEG Options"));
+        auto* form = new QFormLayout(this);
+        m_quality = new QSpinBox(this);
+        m_quality->setObjectName(QStringLiteral("JpegQuality"));
+        m_quality->setRange(1, 100);
+        m_quality->setValue(quality);
+        form->addRow(QStringLiteral("&Quality:"), m_quality);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+        form->addRow(buttons);
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    }
+
+    int quality() const { return m_quality->value(); }
+
+private:
+    QSpinBox* m_quality;
+};
+
+// The first extension a name filter lists ("PNG files (*.png)" gives "png").
+QString firstExtension(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+// The save dialog: asks through the program's own question before it
+// replaces a file, and can show the format options.
+class SaveImageDialog : public QFileDialog {
+public:
+    SaveImageDialog(QtDialogs& dialogs, QWidget* parent, const SaveRequest& request)
+        : QFileDialog(parent, request.caption, request.folder), m_dialogs(dialogs)
+    {
+        setObjectName(QStringLiteral("SD_SALVAR"));
+        setOption(QFileDialog::DontUseNativeDialog);
+        setOption(QFileDialog::DontConfirmOverwrite);
+        setFileMode(QFileDialog::AnyFile);
+        setAcceptMode(QFileDialog::AcceptSave);
+        setNameFilters(request.nameFilters);
+        if (!request.defaultSuffix.isEmpty()) {
+            setDefaultSuffix(request.defaultSuffix);
+            // The file type follows the chosen filter for a name typed bare.
+            connect(this, &QFileDialog::filterSelected, this, [this](const QString& filter) {
+                const QString extension = firstExtension(filter);
+                if (!extension.isEmpty())
+                    setDefaultSuffix(extension);
+            });
+        }
+        if (!request.suggestedName.isEmpty())
+            selectFile(request.suggestedName);
+        if (request.preview)
+            addPreviewPane(*this);
+        if (request.jpegQualityOption)
+            addOptionsButton();
+    }
+
+    int jpegQuality() const { return m_jpegQuality; }
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (files.isEmpty())
+            return;
+        const QFileInfo chosen(files.constFirst());
+        if (chosen.exists() && !chosen.isDir()) {
+            const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                         .arg(chosen.fileName());
+            if (m_dialogs.message(this, MessageKind::Confirmation, question, MessageButtons::YesNo)
+                != Answer::Yes)
+                return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    void addOptionsButton()
+    {
+        auto* grid = qobject_cast<QGridLayout*>(layout());
+        if (!grid)
+            return;
+        auto* options = new QPushButton(QStringLiteral("&Options..."), this);
+        options->setObjectName(QStringLiteral("FormatOptions"));
+        options->setToolTip(QStringLiteral("Format options (JPEG quality)"));
+        grid->addWidget(options, grid->rowCount(), 0, 1, 2, Qt::AlignLeft);
+        connect(options, &QPushButton::clicked, this, [this] {
+            JpegOptionsDialog dialog(m_jpegQuality > 0 ? m_jpegQuality : imaging::kDefaultJpegQuality,
+                                     this);
+            if (dialog.exec() == QDialog::Accepted)
+                m_jpegQuality = dialog.quality();
+        });
+    }
+
+    QtDialogs& m_dialogs;
+    int m_jpegQuality = 0;
+};
+
 } // namespace
 
 Answer QtDialogs::message(QWidget* parent, MessageKind kind, const QString& text,
@@ -159,16 +267,10 @@ QString QtDialogs::openFile(QWidget* parent, const FileRequest& request)
 
 SaveChoice QtDialogs::saveFile(QWidget* parent, const SaveRequest& request)
 {
-    QFileDialog dialog(parent, request.caption, request.folder);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(request.nameFilters);
-    if (!request.suggestedName.isEmpty())
-        dialog.selectFile(request.suggestedName);
+    SaveImageDialog dialog(*this, parent, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return {dialog.selectedFiles().constFirst(), 0};
+    return {dialog.selectedFiles().constFirst(), dialog.jpegQuality()};
 }
 
 int QtDialogs::exec(QDialog& dialog)
