@@ -26,6 +26,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "previews/PreviewPage.h"
+#include "previews/PreviewRuns.h"
 #include "settings/PreferencesDialog.h"
 #include "settings/SettingsFile.h"
 #include "settings/StartSelection.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(const ContentPaths& paths, Dialogs& dialogs, QWidget* par
     m_sideView = new SideViewController(*this);
     m_autoDisplay = new AutoDisplay(*this);
     m_cameraImport = new CameraImportController(*this);
+    m_previewRuns = new PreviewRuns(*this);
     guarded(m_dialogs, this, [this] { formCreate(); });
 }
 

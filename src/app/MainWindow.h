@@ -27,6 +27,7 @@ class PhotosPage;
 class PreferencesDialog;
 class PreviewPage;
 class SideViewController;
+class PreviewRuns;
 class StylesPage;
 class ThumbnailView;
 class TryOn;
@@ -82,6 +83,7 @@ public:
     SideViewController& sideView() const { return *m_sideView; }
     AutoDisplay& autoDisplay() const { return *m_autoDisplay; }
     CameraImportController& cameraImport() const { return *m_cameraImport; }
+    PreviewRuns& previewRuns() const { return *m_previewRuns; }
 
     // Scratch images: the mixing view and the work view. The photo and
     // hair snapshots live in the composition.
@@ -140,6 +142,7 @@ private:
     SideViewController* m_sideView = nullptr;
     AutoDisplay* m_autoDisplay = nullptr;
     CameraImportController* m_cameraImport = nullptr;
+    PreviewRuns* m_previewRuns = nullptr;
     QImage m_mixingImage;
     QImage m_workImage;
     AboutBox* m_about = nullptr;

@@ -1,6 +1,12 @@
 #include "previews/PreviewPage.h"
 
 #include "app/PanelWidgets.h"
+#include "app/WaitCursor.h"
+#include "canvas/Composition.h"
+#include "imaging/ImageIO.h"
+#include "library/FolderListing.h"
+#include "library/HairstyleNumbers.h"
+#include "library/ThumbnailLoader.h"
 #include "library/ThumbnailView.h"
 
 #include <QFrame>
@@ -56,11 +62,41 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_view, 1);
 }
 
+void PreviewPage::setSource(const ContentPaths& paths, const Composition& composition)
+{
+    m_paths = paths;
+    m_composition = &composition;
+}
+
 void PreviewPage::refresh()
 {
-    // The preview runs fill the list from the preview folder; until they
-    // are in place the list stays empty.
+    if (!m_paths || !m_composition || m_composition->layerCount() < 2)
+        return;
+    const WaitCursorScope wait;
     m_view->clear();
+
+    const QString folder = m_paths->previewFolder();
+    QStringList files;
+    for (const QString& name : listOrdinaryFiles(folder))
+        files.append(joinPath(folder, name));
+    std::vector<LoadedThumbnail> loaded =
+        loadThumbnails(files, m_view->thumbnailSize(), 0,
+                       [](const QString& path) { return imaging::verifyFormat(path); });
+    std::vector<ThumbnailView::Item> items;
+    items.reserve(loaded.size());
+    for (LoadedThumbnail& thumbnail : loaded) {
+        const QString name = thumbnail.path.section(QLatin1Char('/'), -1);
+        items.push_back({thumbnail.path, std::move(thumbnail.image), hairstyleCaption(name)});
+    }
+    try {
+        orderByHairstyleNumber(items, [](const ThumbnailView::Item& item) { return item.caption; });
+    } catch (...) {
+        m_view->setItems(std::move(items));
+        throw;
+    }
+    m_view->setItems(std::move(items));
+    m_view->clearSelection();
+    m_view->viewport()->update();
 }
 
 } // namespace morvane

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "library/ContentPaths.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class QLabel;
 
 namespace morvane {
 
+class Composition;
 class ThumbnailView;
 
 // The Preview page: the bar with the style group and hair type labels of
@@ -20,10 +25,20 @@ public:
     QLabel* styleGroupLabel() const { return m_group; }
     QLabel* hairTypeLabel() const { return m_type; }
 
-    // Rebuilds the list from the preview folder (RefrescaPreview).
+    // Where refresh() looks: the content tree and the canvas, whose hair
+    // layer must exist for the list to be refreshed.
+    void setSource(const ContentPaths& paths, const Composition& composition);
+
+    // RefrescaPreview: rebuilds the list from the preview folder, the
+    // pictures whose content matches their extension, in hairstyle-number
+    // order. Without a hair layer on the canvas the list stays as it is. A
+    // file name that is not a whole number stops the ordering with the
+    // integer conversion error, the list keeping the items added.
     void refresh();
 
 private:
+    std::optional<ContentPaths> m_paths;
+    const Composition* m_composition = nullptr;
     ThumbnailView* m_view;
     QLabel* m_group;
     QLabel* m_type;
