@@ -10,6 +10,7 @@
 #include "app/WaitCursor.h"
 #include "autodisplay/AutoDisplay.h"
 #include "canvas/CanvasView.h"
+#include "canvas/ToolController.h"
 #include "canvas/TryOn.h"
 #include "colour/ColorsPage.h"
 #include "colour/ColourMix.h"
@@ -127,6 +128,7 @@ void MainWindow::buildLayout()
 
     m_composition.setBackgroundColour(toQColor(kGradientStart));
     m_tryOn = new TryOn(*this);
+    m_tools = new ToolController(*this);
 }
 
 void MainWindow::connectCommands()

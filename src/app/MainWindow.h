@@ -30,6 +30,7 @@ class SideViewController;
 class PreviewRuns;
 class StylesPage;
 class ThumbnailView;
+class ToolController;
 class TryOn;
 
 // The main window "TF_HAIR": tool bar, menus, the composition canvas and
@@ -80,6 +81,8 @@ public:
     const Cursors& cursors() const { return m_cursors; }
     // The composition operations: ApplyHairstyle, PlacePhoto and the commands.
     TryOn& tryOn() const { return *m_tryOn; }
+    // The canvas tools: tool modes, mouse dispatch, zoom, undo and clipboard.
+    ToolController& tools() const { return *m_tools; }
     SideViewController& sideView() const { return *m_sideView; }
     AutoDisplay& autoDisplay() const { return *m_autoDisplay; }
     CameraImportController& cameraImport() const { return *m_cameraImport; }
@@ -139,6 +142,7 @@ private:
     QListWidget* m_hairTypes = nullptr;
     Cursors m_cursors;
     TryOn* m_tryOn = nullptr;
+    ToolController* m_tools = nullptr;
     SideViewController* m_sideView = nullptr;
     AutoDisplay* m_autoDisplay = nullptr;
     CameraImportController* m_cameraImport = nullptr;

@@ -1,10 +1,12 @@
 #include "canvas/CanvasView.h"
 
 #include "canvas/Composition.h"
+#include "canvas/Selection.h"
 
 #include <QLinearGradient>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <array>
 #include <cmath>
@@ -17,6 +19,10 @@ namespace {
 // from the source with the painter's scaling, over the visible part only.
 constexpr qint64 kMaxCachedPixels = qint64(4096) * 4096;
 
+// The selection outline's dashes move one step this often.
+constexpr int kOutlineStepMs = 120;
+constexpr int kOutlineDash = 4;
+
 struct LayerCache {
     qint64 sourceKey = 0;
     QSize shown;
@@ -24,6 +30,7 @@ struct LayerCache {
     QSize scaledSize;  // the size the layer covers on screen
     bool direct = false;    // too large to cache: draw `image` with a scale
     bool useSource = false; // already the right size and format: draw the layer itself
+    DisplayTone tone;
     QImage image;           // premultiplied for fast drawing
 };
 
@@ -42,7 +49,13 @@ struct CanvasView::State {
     double zoom = 100.0;
     QPointF origin{0, 0};
     std::array<LayerCache, 2> caches;
+    std::array<DisplayTone, 2> tones;
     QImage background; // the gradient at the widget's size
+    QString hint;
+    QPoint hintAt;
+    bool outlineShown = true;
+    int outlinePhase = 0;
+    QTimer outlineTimer;
 };
 
 CanvasView::CanvasView(Composition& composition, QWidget* parent)
@@ -53,6 +66,9 @@ CanvasView::CanvasView(Composition& composition, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     connect(&m_composition, &Composition::changed, this, qOverload<>(&QWidget::update));
+    d->outlineTimer.setInterval(kOutlineStepMs);
+    connect(&d->outlineTimer, &QTimer::timeout, this, &CanvasView::advanceOutline);
+    d->outlineTimer.start();
 }
 
 CanvasView::~CanvasView() = default;
@@ -91,6 +107,17 @@ void CanvasView::fitToView()
     update();
 }
 
+void CanvasView::zoomAt(const QPointF& photoPoint, double percent, bool centred)
+{
+    if (!(percent > 0) || !std::isfinite(percent))
+        return;
+    const QPointF screen = centred ? QPointF(width() / 2.0, height() / 2.0)
+                                   : photoToView(photoPoint);
+    d->origin = photoPoint - screen * (100.0 / percent);
+    setZoom(percent);
+    update();
+}
+
 QPointF CanvasView::viewOrigin() const { return d->origin; }
 
 void CanvasView::setViewOrigin(const QPointF& photoPoint)
@@ -124,6 +151,52 @@ QRect CanvasView::layerScreenRect(int index) const
     const QPointF topLeft = photoToView(QPointF(layer.position));
     return QRect(QPoint(int(std::lround(topLeft.x())), int(std::lround(topLeft.y()))),
                  scaledSize(layer.shownSize(), d->zoom));
+}
+
+QTransform CanvasView::layerToView(int index) const
+{
+    const Layer& layer = m_composition.layer(index);
+    const QSize shown = layer.shownSize();
+    const double f = d->zoom / 100.0;
+    const double sx = layer.image.width() > 0 ? double(shown.width()) / layer.image.width() : 1.0;
+    const double sy = layer.image.height() > 0 ? double(shown.height()) / layer.image.height() : 1.0;
+    const QPointF at = photoToView(QPointF(layer.position));
+    return QTransform(sx * f, 0, 0, sy * f, at.x(), at.y());
+}
+
+void CanvasView::setHint(const QString& text, const QPoint& viewPoint)
+{
+    if (text == d->hint && viewPoint == d->hintAt)
+        return;
+    d->hint = text;
+    d->hintAt = viewPoint;
+    update();
+}
+
+QString CanvasView::hint() const { return d->hint; }
+
+void CanvasView::setSelectionOutlineShown(bool shown)
+{
+    if (shown == d->outlineShown)
+        return;
+    d->outlineShown = shown;
+    update();
+}
+
+bool CanvasView::selectionOutlineShown() const { return d->outlineShown; }
+
+void CanvasView::advanceOutline()
+{
+    const Selection& selection = m_composition.selection();
+    if (!d->outlineShown || !selection.hasArea() || !isVisible())
+        return;
+    d->outlinePhase = (d->outlinePhase + 1) % (2 * kOutlineDash);
+    if (selection.layer() >= m_composition.layerCount())
+        return;
+    const QRect bounds = layerToView(selection.layer())
+                             .mapRect(QRectF(selection.bounds().adjusted(0, 0, 1, 1)))
+                             .toAlignedRect();
+    update(bounds.adjusted(-2, -2, 2, 2));
 }
 
 QSize CanvasView::sizeHint() const
@@ -171,40 +244,64 @@ void CanvasView::paintView(QPainter& painter, const QRect& area)
         if (layer.visible && layer.frame)
             paintFrame(painter, i);
     }
+    paintSelection(painter);
+    paintHint(painter);
     painter.restore();
+}
+
+void CanvasView::setDisplayTone(int index, const DisplayTone& tone)
+{
+    if (index < 0 || index > 1 || d->tones[size_t(index)] == tone)
+        return;
+    d->tones[size_t(index)] = tone;
+    update();
+}
+
+DisplayTone CanvasView::displayTone(int index) const
+{
+    return index >= 0 && index <= 1 ? d->tones[size_t(index)] : DisplayTone{};
+}
+
+void CanvasView::refreshLayerCache(int index)
+{
+    const Layer& layer = m_composition.layer(index);
+    const QSize shown = layer.shownSize();
+    LayerCache& cache = d->caches[size_t(index)];
+    const DisplayTone& tone = d->tones[size_t(index)];
+    if (cache.sourceKey == layer.image.cacheKey() && cache.shown == shown && cache.zoom == d->zoom
+        && cache.tone == tone)
+        return;
+    cache.tone = tone;
+    cache.sourceKey = layer.image.cacheKey();
+    cache.shown = shown;
+    cache.zoom = d->zoom;
+    cache.scaledSize = scaledSize(shown, d->zoom);
+    const QImage::Format format = layer.image.hasAlphaChannel()
+        ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    const qint64 pixels = qint64(cache.scaledSize.width()) * cache.scaledSize.height();
+    cache.direct = pixels > kMaxCachedPixels;
+    // Holding no reference to the layer's own pixels keeps in-place edits
+    // of the layer from copying the whole image.
+    cache.useSource = tone.isNeutral() && cache.scaledSize == layer.image.size()
+        && layer.image.format() == format;
+    if (cache.useSource)
+        cache.image = QImage();
+    else if (cache.direct || cache.scaledSize == layer.image.size())
+        cache.image = applyDisplayTone(layer.image, tone).convertToFormat(format);
+    else
+        cache.image = applyDisplayTone(layer.image.scaled(cache.scaledSize, Qt::IgnoreAspectRatio,
+                                                          Qt::SmoothTransformation),
+                                       tone)
+                          .convertToFormat(format);
 }
 
 void CanvasView::paintLayer(QPainter& painter, int index)
 {
     const Layer& layer = m_composition.layer(index);
-    if (layer.image.isNull())
+    if (layer.image.isNull() || layer.shownSize().isEmpty())
         return;
-    const QSize shown = layer.shownSize();
-    if (shown.isEmpty())
-        return;
-
-    LayerCache& cache = d->caches[size_t(index)];
-    if (cache.sourceKey != layer.image.cacheKey() || cache.shown != shown || cache.zoom != d->zoom) {
-        cache.sourceKey = layer.image.cacheKey();
-        cache.shown = shown;
-        cache.zoom = d->zoom;
-        cache.scaledSize = scaledSize(shown, d->zoom);
-        const QImage::Format format = layer.image.hasAlphaChannel()
-            ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-        const qint64 pixels = qint64(cache.scaledSize.width()) * cache.scaledSize.height();
-        cache.direct = pixels > kMaxCachedPixels;
-        // Holding no reference to the layer's own pixels keeps in-place edits
-        // of the layer from copying the whole image.
-        cache.useSource = cache.scaledSize == layer.image.size() && layer.image.format() == format;
-        if (cache.useSource)
-            cache.image = QImage();
-        else if (cache.direct || cache.scaledSize == layer.image.size())
-            cache.image = layer.image.convertToFormat(format);
-        else
-            cache.image = layer.image.scaled(cache.scaledSize, Qt::IgnoreAspectRatio,
-                                             Qt::SmoothTransformation)
-                              .convertToFormat(format);
-    }
+    refreshLayerCache(index);
+    const LayerCache& cache = d->caches[size_t(index)];
 
     const QPoint at = layerScreenRect(index).topLeft();
     if (cache.direct) {
@@ -249,6 +346,49 @@ void CanvasView::paintFrame(QPainter& painter, int index)
             painter.drawRect(grip);
         }
     }
+    painter.restore();
+}
+
+void CanvasView::paintSelection(QPainter& painter)
+{
+    const Selection& selection = m_composition.selection();
+    if (!d->outlineShown || selection.isEmpty() || selection.layer() >= m_composition.layerCount())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setTransform(layerToView(selection.layer()), true);
+    QPen dark(Qt::black, 0);
+    QPen dash(Qt::white, 0, Qt::CustomDashLine);
+    dash.setDashPattern({double(kOutlineDash), double(kOutlineDash)});
+    dash.setDashOffset(d->outlinePhase);
+    for (const QPen& pen : {dark, dash}) {
+        painter.setPen(pen);
+        if (selection.lassoInProgress())
+            painter.drawPolyline(selection.lassoPoints());
+        else
+            painter.drawLines(selection.outline());
+    }
+    painter.restore();
+}
+
+void CanvasView::paintHint(QPainter& painter)
+{
+    if (d->hint.isEmpty())
+        return;
+    painter.save();
+    const QFontMetrics metrics(font());
+    QRect box = metrics.boundingRect(d->hint).adjusted(-4, -2, 4, 2);
+    box.moveTopLeft(d->hintAt + QPoint(16, 16));
+    // Kept inside the view near its right and bottom edges.
+    if (box.right() >= width())
+        box.moveRight(d->hintAt.x() - 4);
+    if (box.bottom() >= height())
+        box.moveBottom(d->hintAt.y() - 4);
+    painter.setPen(QColor(0x40, 0x40, 0x40));
+    painter.setBrush(QColor(0xFF, 0xFF, 0xE1));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignCenter, d->hint);
     painter.restore();
 }
 

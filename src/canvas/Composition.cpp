@@ -115,6 +115,7 @@ void Composition::removeHairLayer()
 {
     if (hasHairLayer())
         m_layers.resize(1);
+    m_selection.clear(); // it belonged to the picture being replaced
     Layer& p = photo();
     p.position = QPoint(0, 0);
     p.shownWidth = 0;
@@ -143,6 +144,15 @@ void Composition::takeSnapshot(int index)
         m_photoSnapshot = copy;
     else
         m_hairSnapshot = copy;
+}
+
+void Composition::restoreCurrentLayer()
+{
+    const QImage& snapshot = m_current == kPhotoLayer ? m_photoSnapshot : m_hairSnapshot;
+    if (snapshot.isNull())
+        return;
+    layer(m_current).image = snapshot.copy();
+    emit changed();
 }
 
 void Composition::setHairRatios(double widthRatio, double heightRatio)

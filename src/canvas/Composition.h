@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QSize>
 
+#include "canvas/Selection.h"
+
 #include <vector>
 
 namespace morvane {
@@ -68,6 +70,16 @@ public:
     void setHairSnapshot(const QImage& image) { m_hairSnapshot = image; }
     // Snapshot of the given layer's image := a copy of that image.
     void takeSnapshot(int index);
+    // The same for the current layer: what code that changes the current
+    // layer's image calls first, so that Undo takes the change back.
+    void takeCurrentLayerSnapshot() { takeSnapshot(m_current); }
+    // Undo: the current layer's image := a copy of its snapshot (nothing
+    // when no snapshot was taken). Position and shown size stay.
+    void restoreCurrentLayer();
+
+    // The selection on the canvas, in the pixels of the layer it was made on.
+    Selection& selection() { return m_selection; }
+    const Selection& selection() const { return m_selection; }
 
     // Hair ratios: the hair layer's shown size divided by the hairstyle
     // image's own size, carried from one hairstyle to the next. Both 0 until
@@ -99,6 +111,7 @@ private:
     QColor m_background;
     QImage m_photoSnapshot;
     QImage m_hairSnapshot;
+    Selection m_selection;
     double m_hairWidthRatio = 0.0;
     double m_hairHeightRatio = 0.0;
     QSize m_hairstyleImageSize{0, 0};

@@ -241,6 +241,8 @@ void TryOn::PlacePhoto(PhotoEntry entry, const QString& path, const QImage& imag
     canvas->setViewOrigin(QPointF(0, 0));
 
     m_loadedPhotoSize = composition.photo().shownSize();
+    // Undo on the photo goes back to this photo, never to an earlier client's.
+    composition.takeSnapshot(Composition::kPhotoLayer);
     showNormalCursor();
 
     // With no hairstyle in the list the photo stays alone on the canvas.
@@ -301,7 +303,7 @@ void TryOn::hideHairstyle()
     composition.setCurrentLayer(Composition::kPhotoLayer);
     composition.hair().locked = true;
     composition.photo().locked = false;
-    // The canvas selection comes with the canvas interaction; none exists yet.
+    composition.selection().clear();
     composition.notifyChanged();
     m_window.sideView().closeWindow();
 }
