@@ -5,7 +5,7 @@ set -euo pipefail
 
 MORVANE_PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6-dev qt6-image-formats-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev qt6-image-formats-plugins libgl-dev
   libpng-dev libjpeg-dev zlib1g-dev
   libbenchmark-dev libjpeg-turbo-progs
   fonts-liberation xdg-utils
