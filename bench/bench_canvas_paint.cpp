@@ -3,6 +3,7 @@
 // layer is dragged. The goal is at most 8 ms a frame.
 #include "canvas/CanvasView.h"
 #include "canvas/Composition.h"
+#include "canvas/Selection.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -134,6 +135,30 @@ void BM_ZoomChange(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ZoomChange)->Unit(benchmark::kMillisecond);
+
+// A selection with a long outline (an area of ragged edges, as a magic
+// wand gives on a photo) drawn over the scene at the fit zoom.
+void BM_PaintWithSelectionOutline(benchmark::State& state)
+{
+    Scene scene(QSize(1000, 750), 62.5);
+    QImage mask(1600, 1200, QImage::Format_Grayscale8);
+    for (int y = 0; y < mask.height(); ++y) {
+        uchar* line = mask.scanLine(y);
+        for (int x = 0; x < mask.width(); ++x) {
+            const double dx = (x - 800) / 500.0, dy = (y - 600) / 400.0;
+            const double ragged = ((x * 7 + y * 13) % 17) / 170.0;
+            line[x] = dx * dx + dy * dy < 1 - ragged ? 255 : 0;
+        }
+    }
+    scene.composition.selection().selectMask(Composition::kPhotoLayer, mask);
+    scene.paint();
+    for (auto _ : state) {
+        scene.paint();
+        benchmark::DoNotOptimize(scene.target.constBits());
+    }
+    state.counters["outline lines"] = double(scene.composition.selection().outline().size());
+}
+BENCHMARK(BM_PaintWithSelectionOutline)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
