@@ -6,6 +6,7 @@
 #include "app/WaitCursor.h"
 #include "canvas/CanvasView.h"
 #include "canvas/Composition.h"
+#include "canvas/ToolController.h"
 #include "canvas/TryOn.h"
 #include "common/Conversions.h"
 #include "library/HairstyleNumbers.h"
@@ -65,9 +66,9 @@ AutoDisplay::AutoDisplay(MainWindow& window) : QObject(&window), m_window(window
             runToggle);
     if (QToolButton* button = autoButton())
         connect(button, &QToolButton::clicked, this, runToggle);
-    // Entering move mode stops the display.
-    if (QToolButton* move = actions.button(QStringLiteral("BT_SCROLL")))
-        connect(move, &QToolButton::clicked, this, &AutoDisplay::switchOff);
+    // Every switch to move mode (BT_SCROLL, and the first step of every
+    // other tool, Open Photo, Paste, Show Hairstyle) stops the display.
+    connect(&window.tools(), &ToolController::moveModeEntered, this, &AutoDisplay::switchOff);
 }
 
 QToolButton* AutoDisplay::autoButton() const

@@ -4,6 +4,7 @@
 #include "app/WaitCursor.h"
 #include "autodisplay/AutoDisplay.h"
 #include "canvas/Composition.h"
+#include "canvas/ToolController.h"
 #include "canvas/TryOn.h"
 #include "library/StylesPage.h"
 #include "library/ThumbnailView.h"
@@ -90,7 +91,7 @@ private slots:
 void TestAutoDisplay::showsEachHairstyleThenEntersMoveMode()
 {
     Fixture f({1, 2, 3, 4, 5}, QStringLiteral("AutoTime=2"));
-    QSignalSpy moveMode(f.button("BT_SCROLL"), &QToolButton::clicked);
+    QSignalSpy moveMode(&f.window->tools(), &ToolController::moveModeEntered);
     f.window->pageControl()->setCurrentIndex(0);
     f.window->composition().setCurrentLayer(Composition::kPhotoLayer);
     f.window->composition().hair().visible = false;
@@ -190,13 +191,14 @@ void TestAutoDisplay::stoppingAndMoveModeSwitchItOff_data()
     QTest::newRow("the menu item") << "menu";
     QTest::newRow("move mode") << "move";
     QTest::newRow("Show Hairstyle") << "show";
+    QTest::newRow("another tool chosen") << "tool";
 }
 
 void TestAutoDisplay::stoppingAndMoveModeSwitchItOff()
 {
     QFETCH(QString, how);
     Fixture f({1, 2, 3}, QStringLiteral("AutoTime=1"));
-    QSignalSpy moveMode(f.button("BT_SCROLL"), &QToolButton::clicked);
+    QSignalSpy moveMode(&f.window->tools(), &ToolController::moveModeEntered);
     f.button("BT_AUTO")->click();
     f.tick();
     f.tick();
@@ -206,8 +208,10 @@ void TestAutoDisplay::stoppingAndMoveModeSwitchItOff()
         f.window->actions().action(QStringLiteral("AutomaticHairstylesSequence1"))->trigger();
     else if (how == QLatin1String("move"))
         f.button("BT_SCROLL")->click();
-    else
+    else if (how == QLatin1String("show"))
         f.window->tryOn().showHairstyle();
+    else
+        f.button("BT_DRAW")->click();
     QVERIFY(!f.display().isRunning());
     QVERIFY(!f.display().timer()->isActive());
     QVERIFY(!f.button("BT_AUTO")->isChecked());
