@@ -4,6 +4,8 @@
 #include "app/MainWindow.h"
 #include "library/ContentPaths.h"
 #include "platform/QtDialogs.h"
+#include "printing/PrintController.h"
+#include "printing/PrintPreviewWindow.h"
 #include "settings/PreferencesDialog.h"
 #include "settings/SettingsFile.h"
 #include "sideview/SideViewController.h"
@@ -33,8 +35,8 @@ ProgramWindows createProgramWindows(const ContentPaths& paths, Dialogs& dialogs)
     windows.preferences = std::make_unique<PreferencesDialog>(std::move(setup));
     main->setPreferencesDialog(windows.preferences.get());
 
-    // The print preview window is created here, before the side view
-    // window, once it exists.
+    windows.printPreview = std::make_unique<PrintPreviewWindow>(main->state().portuguese);
+    main->printing().setPreviewWindow(windows.printPreview.get());
     windows.side = std::make_unique<SideViewWindow>();
     main->sideView().setWindow(windows.side.get());
     return windows;

@@ -9,6 +9,7 @@ class ContentPaths;
 class Dialogs;
 class MainWindow;
 class PreferencesDialog;
+class PrintPreviewWindow;
 class SideViewWindow;
 
 // The program's windows, created in this order: the main window (its
@@ -18,6 +19,7 @@ struct ProgramWindows {
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<AboutBox> about;
     std::unique_ptr<PreferencesDialog> preferences;
+    std::unique_ptr<PrintPreviewWindow> printPreview;
     std::unique_ptr<SideViewWindow> side;
 
     ProgramWindows();

@@ -28,6 +28,7 @@
 #include "platform/Guard.h"
 #include "previews/PreviewPage.h"
 #include "previews/PreviewRuns.h"
+#include "printing/PrintController.h"
 #include "settings/PreferencesDialog.h"
 #include "settings/SettingsFile.h"
 #include "settings/StartSelection.h"
@@ -72,6 +73,7 @@ MainWindow::MainWindow(const ContentPaths& paths, Dialogs& dialogs, QWidget* par
     m_autoDisplay = new AutoDisplay(*this);
     m_cameraImport = new CameraImportController(*this);
     m_previewRuns = new PreviewRuns(*this);
+    m_printing = new PrintController(*this);
     guarded(m_dialogs, this, [this] { formCreate(); });
 }
 

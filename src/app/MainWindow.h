@@ -28,6 +28,7 @@ class PreferencesDialog;
 class PreviewPage;
 class SideViewController;
 class PreviewRuns;
+class PrintController;
 class StylesPage;
 class ThumbnailView;
 class ToolController;
@@ -87,6 +88,7 @@ public:
     AutoDisplay& autoDisplay() const { return *m_autoDisplay; }
     CameraImportController& cameraImport() const { return *m_cameraImport; }
     PreviewRuns& previewRuns() const { return *m_previewRuns; }
+    PrintController& printing() const { return *m_printing; }
 
     // Scratch images: the mixing view and the work view. The photo and
     // hair snapshots live in the composition.
@@ -147,6 +149,7 @@ private:
     AutoDisplay* m_autoDisplay = nullptr;
     CameraImportController* m_cameraImport = nullptr;
     PreviewRuns* m_previewRuns = nullptr;
+    PrintController* m_printing = nullptr;
     QImage m_mixingImage;
     QImage m_workImage;
     AboutBox* m_about = nullptr;

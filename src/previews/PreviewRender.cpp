@@ -22,17 +22,19 @@ namespace morvane {
 
 namespace {
 
-// Scratch pictures: level 2 with one filter writes several times faster than
-// libpng's defaults, for files only a little larger.
-const imaging::PngOptions kScratchPng{2, true};
+// Scratch pictures: zlib level 1 with one filter writes several times faster
+// than libpng's defaults, for files only a little larger.
+const imaging::PngOptions kScratchPng{1, true};
 
 bool fullyOpaque(const QImage& image)
 {
     if (!image.hasAlphaChannel())
         return true;
-    for (int y = 0; y < image.height(); ++y) {
+    const int width = image.width();
+    const int height = image.height();
+    for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if (qAlpha(line[x]) != 255)
                 return false;
         }
@@ -81,16 +83,19 @@ QImage renderPreviewPicture(const Layer& photo, const Layer& hair)
         const QSize target(width, qMax(1, int(std::lround(height))));
         merged = imaging::resampleNearest(merged, target);
     }
-    return imaging::trimTransparent(merged);
+    const QRect bounds = imaging::opaqueBounds(merged);
+    if (bounds.isEmpty())
+        return {};
+    return bounds == merged.rect() ? merged : merged.copy(bounds);
 }
 
-void writePreviewPicture(const QString& path, const QImage& picture)
+void writePreviewPicture(const QString& path, QImage picture)
 {
     if (picture.isNull())
         throw Error(QStringLiteral("There is no picture to write to %1").arg(path));
-    const QImage stored =
-        fullyOpaque(picture) ? picture.convertToFormat(QImage::Format_RGB32) : picture;
-    writeFileAtomically(path, imaging::encodePng(stored, kScratchPng, path));
+    if (picture.format() == QImage::Format_ARGB32 && fullyOpaque(picture))
+        picture.reinterpretAsFormat(QImage::Format_RGB32); // same bytes, alpha all 255
+    writeFileAtomically(path, imaging::encodePng(picture, kScratchPng, path));
 }
 
 void clearPreviewFolder(const ContentPaths& paths)

@@ -21,7 +21,7 @@ QImage renderPreviewPicture(const Layer& photo, const Layer& hair);
 // Writes a preview picture as PNG with the fast scratch setting (low zlib
 // level, one filter), through a temporary file renamed into place. A picture
 // without a transparent pixel is written without its alpha channel.
-void writePreviewPicture(const QString& path, const QImage& picture);
+void writePreviewPicture(const QString& path, QImage picture);
 
 // Deletes every file of the preview folder; sub-folders stay and a file that
 // cannot be deleted is left.

@@ -5,10 +5,15 @@
 #include "app/PageControl.h"
 #include "app/WaitCursor.h"
 #include "canvas/Composition.h"
+#include "colour/ColorsPage.h"
+#include "colour/ColourSwatch.h"
+#include "colour/Recolour.h"
+#include "colour/TrackBar.h"
 #include "common/Error.h"
 #include "library/StylesPage.h"
 #include "library/ThumbnailView.h"
 #include "platform/Guard.h"
+#include "previews/ColourSeries.h"
 #include "previews/PreviewPage.h"
 #include "previews/PreviewRender.h"
 
@@ -101,7 +106,31 @@ void PreviewRuns::hairstylePreview()
 void PreviewRuns::colourPreview()
 {
     const WaitCursorScope wait;
+    Composition& composition = m_window.composition();
     clearPreviewFolder(m_window.paths());
+    if (!composition.hasHairLayer())
+        return;
+    prepareHairLayer();
+    ColorsPage* colours = m_window.colorsPage();
+    TrackBar* level = colours->colourMixLevel();
+    const int rememberedLevel = level->value();
+
+    // Recolouring starts from the hair snapshot each time, so the colours do
+    // not pile up; the pictures are rendered and written afterwards, in
+    // parallel, from the fifteen hair layers.
+    std::vector<Layer> hairs;
+    hairs.reserve(kColourPreviewSeries.size());
+    for (const ColourValue colour : kColourPreviewSeries) {
+        colours->resultSwatch()->setColour(toQColor(colour));
+        level->setValue(kColourPreviewLevel);
+        ApplyResultColour(composition, colour, kColourPreviewLevel, nullptr);
+        hairs.push_back(composition.hair());
+    }
+    composition.notifyChanged();
+    renderPreviewSeries(m_window.paths(), composition.photo(), hairs);
+
+    showPreviewPage();
+    level->setValue(rememberedLevel); // the control only: nothing is recoloured at it
 }
 
 } // namespace morvane

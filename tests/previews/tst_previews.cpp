@@ -3,10 +3,14 @@
 #include "app/PageControl.h"
 #include "canvas/Composition.h"
 #include "canvas/TryOn.h"
+#include "colour/ColorsPage.h"
+#include "colour/ColourSwatch.h"
+#include "colour/TrackBar.h"
 #include "common/Error.h"
 #include "imaging/ImageIO.h"
 #include "library/ContentPaths.h"
 #include "library/ThumbnailView.h"
+#include "previews/ColourSeries.h"
 #include "previews/PreviewPage.h"
 #include "previews/PreviewRender.h"
 #include "support/ScriptedDialogs.h"
@@ -107,6 +111,7 @@ private slots:
     void hairstyleRunGivesOnePictureANumberInNumberOrder();
     void aSecondRunLeavesOnlyItsOwnFiles();
     void aMissingHairstyleIsLeftOutAndNamed();
+    void colourPreviewMixes45PercentHairWith55PercentSeriesColour();
     void theListIsNotRefreshedWithoutAHairLayer();
     void aPictureNameThatIsNoNumberStopsTheOrdering();
 };
@@ -199,6 +204,45 @@ void TestPreviews::aMissingHairstyleIsLeftOutAndNamed()
     QVERIFY2(f.dialogs.errors.first().startsWith(QStringLiteral("Hairstyle 3 left out: ")),
              qPrintable(f.dialogs.errors.first()));
     QCOMPARE(f.composition().hair().image.size(), QSize(22, 30)); // hairstyle 2
+}
+
+void TestPreviews::colourPreviewMixes45PercentHairWith55PercentSeriesColour()
+{
+    Fixture f({1});
+    const QRgb own = qRgb(100, 60, 200);
+    QImage flatHair(20, 30, QImage::Format_ARGB32);
+    flatHair.fill(own);
+    f.composition().hair().image = flatHair;
+    f.composition().setHairSnapshot(flatHair);
+    f.composition().hair().position = QPoint(4, 4);
+    f.window->tryOn().hideHairstyle();
+    TrackBar* level = f.window->colorsPage()->colourMixLevel();
+    level->setValue(70);
+    f.click("BT_CORES");
+
+    QVERIFY2(f.dialogs.errors.isEmpty(), qPrintable(f.dialogs.errors.join('\n')));
+    QCOMPARE(f.previewFiles(), sorted(numbered(1, 15, ".png")));
+    QCOMPARE(f.listCaptions(), numbered(1, 15));
+    // Whole-number mix, halves to even: (own * 45 + colour * 55) / 100.
+    auto mix = [](int ownChannel, int colourChannel) {
+        const int sum = ownChannel * 45 + colourChannel * 55;
+        const int whole = sum / 100;
+        const int rest = sum % 100;
+        return rest > 50 || (rest == 50 && whole % 2 == 1) ? whole + 1 : whole;
+    };
+    for (int k = 1; k <= 15; ++k) {
+        const QImage picture = imaging::readImage(f.content.paths().previewFile(k));
+        const QRgb series = toQColor(kColourPreviewSeries[k - 1]).rgb();
+        QCOMPARE(picture.pixel(10, 10), qRgb(mix(qRed(own), qRed(series)),
+                                              mix(qGreen(own), qGreen(series)),
+                                              mix(qBlue(own), qBlue(series))));
+    }
+    // Afterwards: the hair in colour 15, shown, the bar back at its value.
+    QCOMPARE(level->value(), 70);
+    QCOMPARE(f.window->colorsPage()->resultSwatch()->colour(), toQColor(kColourPreviewSeries[14]));
+    QCOMPARE(f.composition().hair().image.pixel(0, 0), qRgb(mix(100, 10), mix(60, 10), mix(200, 10)));
+    QVERIFY(f.composition().hair().visible);
+    QCOMPARE(f.composition().hairSnapshot(), flatHair);
 }
 
 void TestPreviews::theListIsNotRefreshedWithoutAHairLayer()
