@@ -13,6 +13,7 @@
 #include "canvas/ToolController.h"
 #include "canvas/TryOn.h"
 #include "colour/ColorsPage.h"
+#include "colour/ColourController.h"
 #include "colour/ColourMix.h"
 #include "colour/ColourSwatch.h"
 #include "colour/TrackBar.h"
@@ -131,6 +132,7 @@ void MainWindow::buildLayout()
     m_composition.setBackgroundColour(toQColor(kGradientStart));
     m_tryOn = new TryOn(*this);
     m_tools = new ToolController(*this);
+    m_colourController = new ColourController(*this);
 }
 
 void MainWindow::connectCommands()

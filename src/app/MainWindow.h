@@ -18,6 +18,7 @@ class AboutBox;
 class AutoDisplay;
 class CameraImportController;
 class CanvasView;
+class ColourController;
 class ColorsPage;
 class Dialogs;
 class GalleryPage;
@@ -84,6 +85,8 @@ public:
     TryOn& tryOn() const { return *m_tryOn; }
     // The canvas tools: tool modes, mouse dispatch, zoom, undo and clipboard.
     ToolController& tools() const { return *m_tools; }
+    // The Colors page commands and the retouch tools' painter.
+    ColourController& colourController() const { return *m_colourController; }
     SideViewController& sideView() const { return *m_sideView; }
     AutoDisplay& autoDisplay() const { return *m_autoDisplay; }
     CameraImportController& cameraImport() const { return *m_cameraImport; }
@@ -145,6 +148,7 @@ private:
     Cursors m_cursors;
     TryOn* m_tryOn = nullptr;
     ToolController* m_tools = nullptr;
+    ColourController* m_colourController = nullptr;
     SideViewController* m_sideView = nullptr;
     AutoDisplay* m_autoDisplay = nullptr;
     CameraImportController* m_cameraImport = nullptr;

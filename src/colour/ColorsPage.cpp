@@ -11,9 +11,8 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
 #include <QToolButton>
-#include <QWidgetAction>
+
 
 namespace morvane {
 
@@ -130,16 +129,17 @@ void ColorsPage::buildSwatches()
     m_result->setGeometry(207, 33, 60, 30);
 
     // The drop-down palette: a pick becomes the result colour.
-    auto* menu = new QMenu(m_result);
-    auto* holder = new QWidgetAction(menu);
-    m_palette = new ColourPalette;
+    m_result->setDropDown(true);
+    m_palette = new ColourPalette(this);
     m_palette->setObjectName(QStringLiteral("OvalButton1Palette"));
-    holder->setDefaultWidget(m_palette);
-    menu->addAction(holder);
-    m_result->setMenu(menu);
-    m_result->setPopupMode(QToolButton::MenuButtonPopup);
-    connect(m_palette, &ColourPalette::picked, this, [this, menu](const QColor& colour) {
-        menu->hide();
+    m_palette->setWindowFlags(Qt::Popup);
+    connect(m_result, &ColourSwatch::dropDownRequested, this, [this] {
+        m_palette->adjustSize();
+        m_palette->move(m_result->mapToGlobal(QPoint(0, m_result->height())));
+        m_palette->show();
+    });
+    connect(m_palette, &ColourPalette::picked, this, [this](const QColor& colour) {
+        m_palette->hide();
         m_result->setColour(colour);
     });
 }

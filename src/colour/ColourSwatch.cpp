@@ -1,7 +1,7 @@
 #include "colour/ColourSwatch.h"
 
+#include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionToolButton>
 
 namespace morvane {
 
@@ -21,17 +21,34 @@ void ColourSwatch::setColour(const QColor& colour)
     emit colourChanged(m_colour);
 }
 
+void ColourSwatch::setDropDown(bool dropDown)
+{
+    m_dropDown = dropDown;
+    update();
+}
+
+QRect ColourSwatch::dropDownRect() const
+{
+    return m_dropDown ? QRect(width() - kDropDownWidth, 0, kDropDownWidth, height()) : QRect();
+}
+
+void ColourSwatch::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && dropDownRect().contains(event->position().toPoint())) {
+        event->accept();
+        emit dropDownRequested();
+        return;
+    }
+    QToolButton::mousePressEvent(event);
+}
+
 void ColourSwatch::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, m_oval);
     QRect swatch = rect();
-    if (menu() && popupMode() == QToolButton::MenuButtonPopup) {
-        // The drop-down part on the right opens the palette.
-        QStyleOptionToolButton option;
-        initStyleOption(&option);
-        const QRect arrow = style()->subControlRect(QStyle::CC_ToolButton, &option,
-                                                    QStyle::SC_ToolButtonMenu, this);
+    if (m_dropDown) {
+        const QRect arrow = dropDownRect();
         swatch.setRight(arrow.left() - 1);
         const QPointF c = QRectF(arrow).center();
         painter.setPen(Qt::NoPen);

@@ -9,11 +9,11 @@ namespace {
 
 QIcon lineIcon(int width)
 {
-    QPixmap picture(36, 20);
+    QPixmap picture(22, 14);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
-    const int thickness = qMin(width, 18);
-    painter.fillRect(QRect(2, (20 - thickness) / 2, 32, thickness), Qt::black);
+    const int thickness = qMax(1, qMin(width, 20) * 12 / 20);
+    painter.fillRect(QRect(1, (14 - thickness) / 2, 20, thickness), Qt::black);
     return QIcon(picture);
 }
 
@@ -21,7 +21,7 @@ QIcon lineIcon(int width)
 
 LineWidthList::LineWidthList(QWidget* parent) : QComboBox(parent)
 {
-    setIconSize(QSize(36, 20));
+    setIconSize(QSize(22, 14));
     for (int width = 1; width <= kMaxWidth; ++width)
         addItem(lineIcon(width), QString::number(width), width);
     setCurrentIndex(kStartWidth - 1);
