@@ -116,6 +116,7 @@ HairstylePreviews renderHairstylePreviews(const ContentPaths& paths, const QStri
         return result;
     const Layer photo = composition.photo();
     const Layer hairTemplate = composition.hair();
+    QDir().mkpath(paths.previewFolder()); // a folder removed by hand is made again
 
     QMutex mutex;
     std::vector<QString> failures(static_cast<size_t>(count));
@@ -155,6 +156,7 @@ HairstylePreviews renderHairstylePreviews(const ContentPaths& paths, const QStri
 void renderPreviewSeries(const ContentPaths& paths, const Layer& photo,
                          const std::vector<Layer>& hairs, int threads)
 {
+    QDir().mkpath(paths.previewFolder());
     std::vector<std::exception_ptr> failures(hairs.size());
     runInParallel(int(hairs.size()), threads, [&](int index) {
         try {

@@ -40,7 +40,7 @@ struct HairstylePreviews {
 // read, rendered and written on `threads` threads; when the call returns every
 // picture is complete. A hairstyle that cannot be read or whose picture
 // cannot be written is left out and named in `failures`; the others are made.
-// The composition is not changed.
+// A missing preview folder is made. The composition is not changed.
 HairstylePreviews renderHairstylePreviews(const ContentPaths& paths, const QString& styleGroup,
                                           const QString& hairType, int count,
                                           const Composition& composition, int threads = 2);

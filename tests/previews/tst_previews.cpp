@@ -191,6 +191,12 @@ void TestPreviews::aSecondRunLeavesOnlyItsOwnFiles()
     QCOMPARE(f.previewFiles(), sorted(numbered(1, 3, ".png")));
     QVERIFY(QDir(f.content.paths().previewFolder() + QStringLiteral("/kept")).exists());
     QVERIFY(!QFile::exists(f.content.paths().previewFolder() + QStringLiteral("/.hidden")));
+
+    // A preview folder removed by hand is made again rather than failing every picture.
+    QVERIFY(QDir(f.content.paths().previewFolder()).removeRecursively());
+    f.click("BT_PREVIEW");
+    QVERIFY2(f.dialogs.errors.isEmpty(), qPrintable(f.dialogs.errors.join('\n')));
+    QCOMPARE(f.previewFiles(), sorted(numbered(1, 3, ".png")));
 }
 
 void TestPreviews::aMissingHairstyleIsLeftOutAndNamed()
