@@ -18,6 +18,7 @@
 #include "colour/ColourSwatch.h"
 #include "colour/TrackBar.h"
 #include "common/Conversions.h"
+#include "gallery/GalleryController.h"
 #include "gallery/GalleryPage.h"
 #include "library/CameraImportController.h"
 #include "library/HairTypes.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(const ContentPaths& paths, Dialogs& dialogs, QWidget* par
     m_cameraImport = new CameraImportController(*this);
     m_previewRuns = new PreviewRuns(*this);
     m_printing = new PrintController(*this);
+    m_galleryController = new GalleryController(*this);
     guarded(m_dialogs, this, [this] { formCreate(); });
 }
 

@@ -21,6 +21,7 @@ class CanvasView;
 class ColourController;
 class ColorsPage;
 class Dialogs;
+class GalleryController;
 class GalleryPage;
 class MainActions;
 class PageControl;
@@ -92,6 +93,8 @@ public:
     CameraImportController& cameraImport() const { return *m_cameraImport; }
     PreviewRuns& previewRuns() const { return *m_previewRuns; }
     PrintController& printing() const { return *m_printing; }
+    // The gallery's commands: person folders, Save, Save As, Add to Gallery.
+    GalleryController& galleryController() const { return *m_galleryController; }
 
     // Scratch images: the mixing view and the work view. The photo and
     // hair snapshots live in the composition.
@@ -154,6 +157,7 @@ private:
     CameraImportController* m_cameraImport = nullptr;
     PreviewRuns* m_previewRuns = nullptr;
     PrintController* m_printing = nullptr;
+    GalleryController* m_galleryController = nullptr;
     QImage m_mixingImage;
     QImage m_workImage;
     AboutBox* m_about = nullptr;
