@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMutex>
+#include <QPainter>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -69,6 +70,20 @@ void runInParallel(int count, int threads, Job job)
 
 QImage renderPreviewPicture(const Layer& photo, const Layer& hair)
 {
+    // The usual case: the hair lies within the photo. The picture is then the
+    // photo with the hair over it, opaque, already as wide as the photo and
+    // with nothing to trim, so it is painted straight onto a copy of the photo.
+    const QRect photoRect = photo.shownRect();
+    if (photoRect.contains(hair.shownRect()) && photo.image.size() == photo.shownSize()) {
+        QImage picture = photo.image.convertToFormat(QImage::Format_RGB32);
+        const QImage hairImage = hair.image.convertToFormat(QImage::Format_ARGB32);
+        QPainter painter(&picture);
+        painter.drawImage(hair.position - photo.position,
+                          imaging::resampleLanczos3(hairImage, hair.shownSize()));
+        painter.end();
+        return picture;
+    }
+
     Composition composition;
     composition.photo() = photo;
     composition.addHairLayer();

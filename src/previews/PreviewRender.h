@@ -15,7 +15,8 @@ class ContentPaths;
 // One preview picture of the photo with this hair layer: both layers merged
 // over the union of their rectangles (transparent where neither lies), scaled
 // without smoothing so that its width is the photo layer's width, and trimmed
-// to the pixels that are not wholly transparent. Format_ARGB32.
+// to the pixels that are not wholly transparent. Format_ARGB32; Format_RGB32
+// when the hair lies within the photo, as the picture is then opaque.
 QImage renderPreviewPicture(const Layer& photo, const Layer& hair);
 
 // Writes a preview picture as PNG with the fast scratch setting (low zlib

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "app/PageControl.h"
 #include "canvas/Composition.h"
+#include "canvas/LayerMerge.h"
 #include "canvas/TryOn.h"
 #include "colour/ColorsPage.h"
 #include "colour/ColourSwatch.h"
@@ -21,6 +22,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
 #include <memory>
 
 using namespace morvane;
@@ -108,6 +110,7 @@ class TestPreviews : public QObject {
 private slots:
     void pictureCoversBothLayersScaledToThePhotoWidth_data();
     void pictureCoversBothLayersScaledToThePhotoWidth();
+    void hairWithinThePhotoGivesTheMergedPicture();
     void hairstyleRunGivesOnePictureANumberInNumberOrder();
     void aSecondRunLeavesOnlyItsOwnFiles();
     void aMissingHairstyleIsLeftOutAndNamed();
@@ -147,11 +150,37 @@ void TestPreviews::pictureCoversBothLayersScaledToThePhotoWidth()
 
     const QImage picture = renderPreviewPicture(photo, hair);
     QCOMPARE(picture.size(), expected);
-    QCOMPARE(picture.format(), QImage::Format_ARGB32);
     // The middle of the bottom row is always photo, and nothing is smoothed.
     QCOMPARE(picture.pixel(picture.width() / 2, picture.height() - 1), qRgb(0, 0, 255));
     if (hairAt.x() < 0) // the hair's own corner, and no photo above the photo's top
         QCOMPARE(picture.pixel(0, 0), qRgb(255, 0, 0));
+}
+
+void TestPreviews::hairWithinThePhotoGivesTheMergedPicture()
+{
+    // Half-transparent hair, shown larger than its own size, inside the photo.
+    Composition composition;
+    composition.photo().image = test::makePhotoImage(QSize(48, 40));
+    composition.addHairLayer();
+    composition.hair().image = test::makeHairImage(QSize(12, 10), qRgb(200, 120, 30));
+    composition.hair().position = QPoint(7, 5);
+    composition.hair().shownWidth = 30;
+    composition.hair().shownHeight = 25;
+
+    const QImage picture = renderPreviewPicture(composition.photo(), composition.hair());
+    const QImage merged = mergeLayers(composition);
+    QCOMPARE(picture.size(), merged.size());
+    int worst = 0;
+    for (int y = 0; y < merged.height(); ++y) {
+        for (int x = 0; x < merged.width(); ++x) {
+            const QRgb a = picture.pixel(x, y);
+            const QRgb b = merged.pixel(x, y);
+            QCOMPARE(qAlpha(a), 255);
+            worst = std::max({worst, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
+                          qAbs(qBlue(a) - qBlue(b))});
+        }
+    }
+    QVERIFY2(worst <= 1, qPrintable(QString::number(worst))); // rounding of the blend only
 }
 
 void TestPreviews::hairstyleRunGivesOnePictureANumberInNumberOrder()
