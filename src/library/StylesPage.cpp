@@ -5,7 +5,7 @@
 #include "app/WaitCursor.h"
 #include "library/HairTypes.h"
 #include "library/HairstyleCatalogue.h"
-#include "library/HairstyleNumbers.h"
+#include "library/NumberedThumbnails.h"
 #include "library/ThumbnailLoader.h"
 #include "library/ThumbnailView.h"
 
@@ -139,21 +139,7 @@ void StylesPage::showHairstyles(const QStringList& files)
     // Every picture is decoded now, in parallel, while the window waits; a
     // file that cannot be decoded keeps its place with the placeholder.
     std::vector<LoadedThumbnail> loaded = loadThumbnails(files, m_view->thumbnailSize());
-    std::vector<ThumbnailView::Item> items;
-    items.reserve(loaded.size());
-    for (LoadedThumbnail& thumbnail : loaded) {
-        const QString name = thumbnail.path.section(QLatin1Char('/'), -1);
-        items.push_back({thumbnail.path, std::move(thumbnail.image), hairstyleCaption(name)});
-    }
-    try {
-        orderByHairstyleNumber(items, [](const ThumbnailView::Item& item) { return item.caption; });
-    } catch (...) {
-        m_view->setItems(std::move(items));
-        throw;
-    }
-    m_view->setItems(std::move(items));
-    m_view->clearSelection();
-    m_view->viewport()->update();
+    showInNumberOrder(*m_view, std::move(loaded));
 }
 
 void StylesPage::setSelectionText(const QString& styleGroup, const QString& hairType)

@@ -5,7 +5,7 @@
 #include "canvas/Composition.h"
 #include "imaging/ImageIO.h"
 #include "library/FolderListing.h"
-#include "library/HairstyleNumbers.h"
+#include "library/NumberedThumbnails.h"
 #include "library/ThumbnailLoader.h"
 #include "library/ThumbnailView.h"
 
@@ -82,21 +82,7 @@ void PreviewPage::refresh()
     std::vector<LoadedThumbnail> loaded =
         loadThumbnails(files, m_view->thumbnailSize(), 0,
                        [](const QString& path) { return imaging::verifyFormat(path); });
-    std::vector<ThumbnailView::Item> items;
-    items.reserve(loaded.size());
-    for (LoadedThumbnail& thumbnail : loaded) {
-        const QString name = thumbnail.path.section(QLatin1Char('/'), -1);
-        items.push_back({thumbnail.path, std::move(thumbnail.image), hairstyleCaption(name)});
-    }
-    try {
-        orderByHairstyleNumber(items, [](const ThumbnailView::Item& item) { return item.caption; });
-    } catch (...) {
-        m_view->setItems(std::move(items));
-        throw;
-    }
-    m_view->setItems(std::move(items));
-    m_view->clearSelection();
-    m_view->viewport()->update();
+    showInNumberOrder(*m_view, std::move(loaded));
 }
 
 } // namespace morvane
