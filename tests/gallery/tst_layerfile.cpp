@@ -113,6 +113,7 @@ void TestLayerFile::aBrokenFileIsRefusedWithAClearError_data()
     QTest::newRow("a picture renamed") << "not-a-layer-file.lyr" << "is not a layer file";
     QTest::newRow("newer version") << "newer-version.lyr" << "has version 2";
     QTest::newRow("three layers") << "three-layers.lyr" << "holds 3 layers";
+    QTest::newRow("2^31 layers") << "2g-layers.lyr" << "holds 2147483648 layers";
     QTest::newRow("absurd size") << "absurd-size.lyr" << "declares a picture of 100000 x 4 pixels";
     QTest::newRow("more pixels than the data can hold")
         << "more-pixels-than-held.lyr" << "declares more pixels than it holds";

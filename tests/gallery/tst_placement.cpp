@@ -200,6 +200,8 @@ void TestPlacement::theReaderRefusesAnUnsoundHeader_data()
     QTest::addColumn<QByteArray>("header");
     QTest::newRow("first bytes not zero") << QByteArray("\x01\0\0\0\x02\0\0\0", 8);
     QTest::newRow("length as long as the colour bytes") << QByteArray("\0\0\0\0\xB4\0\0\0", 8);
+    QTest::newRow("length of 4 GB") << QByteArray("\0\0\0\0\xff\xff\xff\xff", 8);
+    QTest::newRow("length with the top bit set") << QByteArray("\0\0\0\0\0\0\0\x80", 8);
 }
 
 void TestPlacement::theReaderRefusesAnUnsoundHeader()
