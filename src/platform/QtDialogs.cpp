@@ -120,6 +120,8 @@ void addPreviewPane(QFileDialog& dialog)
     auto* pane = new PreviewPane(&dialog);
     grid->addWidget(pane, 0, grid->columnCount(), grid->rowCount(), 1);
     QObject::connect(&dialog, &QFileDialog::currentChanged, pane, &PreviewPane::showFile);
+    // Room for the file list's columns beside the pane.
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(900, 520)));
 }
 
 // The format options of the save dialog: the JPEG quality.
