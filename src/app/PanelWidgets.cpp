@@ -3,8 +3,10 @@
 #include "app/Icons.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +25,17 @@ QFrame* makeBar(const QString& objectName, int height, QWidget* parent)
     palette.setColor(QPalette::Window, kPanelColour);
     bar->setPalette(palette);
     return bar;
+}
+
+TwoRowBar makeTwoRowBar(const QString& objectName, int height, QWidget* parent)
+{
+    QFrame* bar = makeBar(objectName, height, parent);
+    auto* rows = new QVBoxLayout(bar);
+    rows->setContentsMargins(6, 3, 4, 3);
+    rows->setSpacing(3);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(2);
+    return {bar, rows, buttons};
 }
 
 QToolButton* makePictureButton(const QString& objectName, const QString& iconName,

@@ -6,6 +6,8 @@
 #include <QString>
 
 class QFrame;
+class QHBoxLayout;
+class QVBoxLayout;
 class QToolButton;
 class QWidget;
 
@@ -24,6 +26,15 @@ inline constexpr const char* kPictureButtonStyle =
 
 // A top bar of the given height in the panel colour, with a lowered bevel.
 QFrame* makeBar(const QString& objectName, int height, QWidget* parent);
+
+// A bar of two rows: a row of buttons over a folder or person picker. The
+// caller fills `buttons` and adds the picker to `rows` after it.
+struct TwoRowBar {
+    QFrame* bar;
+    QVBoxLayout* rows;
+    QHBoxLayout* buttons;
+};
+TwoRowBar makeTwoRowBar(const QString& objectName, int height, QWidget* parent);
 
 // A flat picture button showing its hint as a tooltip.
 QToolButton* makePictureButton(const QString& objectName, const QString& iconName,

@@ -29,12 +29,7 @@ GalleryPage::GalleryPage(QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    QFrame* bar = makeBar(QStringLiteral("Panel4"), 60, this);
-    auto* rows = new QVBoxLayout(bar);
-    rows->setContentsMargins(6, 3, 4, 3);
-    rows->setSpacing(3);
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(2);
+    const auto [bar, rows, buttons] = makeTwoRowBar(QStringLiteral("Panel4"), 60, this);
     const QSize size(26, 26);
     QToolButton* newFolder = makePictureButton(QStringLiteral("BT_FOLDER"), QStringLiteral("newfolder"),
                                                QStringLiteral("Create a person's folder"), QSize(64, 26), bar);

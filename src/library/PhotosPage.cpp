@@ -39,12 +39,7 @@ PhotosPage::PhotosPage(QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    QFrame* bar = makeBar(QStringLiteral("Panel1"), 60, this);
-    auto* rows = new QVBoxLayout(bar);
-    rows->setContentsMargins(6, 3, 4, 3);
-    rows->setSpacing(3);
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(2);
+    const auto [bar, rows, buttons] = makeTwoRowBar(QStringLiteral("Panel1"), 60, this);
     const QSize size(26, 26);
     buttons->addSpacing(4);
     QToolButton* remove = makePictureButton(QStringLiteral("BTDELETE"), QStringLiteral("deletephotos"),
